@@ -1,0 +1,9 @@
+# Applies PLIVANT_SANITIZE to every target of the project.
+if(PLIVANT_SANITIZE)
+    list(JOIN PLIVANT_SANITIZE "," _plivant_sanitizers)
+    add_compile_options(-fsanitize=${_plivant_sanitizers} -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=${_plivant_sanitizers})
+    if("thread" IN_LIST PLIVANT_SANITIZE)
+        add_compile_definitions(PLIVANT_TSAN=1)
+    endif()
+endif()

@@ -1,0 +1,183 @@
+#include "feed/FeedWorker.h"
+
+#include "feed/Connection.h"
+#include "feed/FeedShared.h"
+#include "feed/FeedTexts.h"
+#include "feed/MainView.h"
+#include "feed/NewsStore.h"
+#include "settings/Settings.h"
+
+namespace plivant {
+
+namespace {
+
+// Reads up to `most` lines: the first may wait up to the limit, the rest only if they are
+// already there. `ended` tells that the connection is closed and every further read is empty.
+std::vector<std::string> ReadBatch(Connection& connection, size_t most,
+                                   std::chrono::milliseconds limit, bool& ended) {
+    std::vector<std::string> lines;
+    ReadResult first = connection.ReceiveLine(kCrLf, limit);
+    ended = first.Status != ReadStatus::Line;
+    if (!ended || !first.Text.empty()) lines.push_back(std::move(first.Text));
+    while (!ended && lines.size() < most) {
+        auto line = connection.TryReceiveLine(kCrLf);
+        if (!line) break;
+        lines.push_back(std::move(*line));
+    }
+    return lines;
+}
+
+}  // namespace
+
+FeedWorker::FeedWorker(FeedShared& shared, uint64_t generation, FeedJob job)
+    : shared_(shared), generation_(generation), job_(std::move(job)) {}
+
+bool FeedWorker::Stale() const { return shared_.Generation.load() != generation_; }
+
+bool FeedWorker::OnUi(const std::function<void()>& fn) {
+    if (Stale()) return false;
+    bool ran = shared_.Ui.Run([&] {
+        if (!Stale()) fn();
+    });
+    return ran && !Stale();
+}
+
+void FeedWorker::SetStatus(const std::string& text) {
+    shared_.Context.View.SetStatusText(2, text);
+    shared_.Context.View.RepaintStatus();
+}
+
+void FeedWorker::Run() {
+    try {
+        if (!SelectServer()) return;
+        auto connection = shared_.Client.CurrentConnection();
+        if (!connection) connection = std::make_shared<Connection>();  // closed meanwhile
+        if (!LoadHistory(*connection)) return;
+        ReadLive(connection);
+    } catch (...) {
+        // A load that stops on an error must not leave the feed blocked for good.
+        OnUi([&] { shared_.Starting = false; });
+    }
+}
+
+bool FeedWorker::SelectServer() {
+    shared_.Log.BeginPhase();
+    if (!OnUi([&] { shared_.Context.View.SetLamp(MainView::kLampRed); })) return false;
+    TcpClient& client = shared_.Client;
+    client.SetConnectLimit(shared_.Limits.ConnectLimit);
+    client.SetActive(true);  // tries the endpoint the connection held before
+    for (const std::string& server : job_.Servers) {
+        if (!OnUi([&] { SetStatus(texts::CheckingServer() + server); })) return false;
+        client.SetRemoteHost(server);
+        client.SetRemotePort(job_.Port);
+        client.Connect();
+        if (!client.Connect()) continue;
+        return OnUi([&] {
+            shared_.SelectedServer = server;
+            shared_.Context.View.SetStatusText(2, texts::ServerSelected() + server);
+            shared_.Context.View.SetLamp(MainView::kLampGreen);
+            shared_.Context.View.RepaintStatus();
+        });
+    }
+    OnUi([&] {
+        SetStatus(texts::NoConnection());
+        shared_.Starting = false;
+        if (shared_.Observer) shared_.Observer->NoServerReached();
+    });
+    return false;
+}
+
+std::vector<FeedWorker::Item> FeedWorker::Digest(const std::vector<std::string>& lines) {
+    std::vector<Item> items;
+    items.reserve(lines.size());
+    for (const std::string& line : lines) {
+        Item item{ClassifyLine(line), {}};
+        if (item.Kind == LineKind::ServiceLine) shared_.Log.Append(line);
+        if (item.Kind == LineKind::NewsLine) item.Record = ParseNewsLine(line);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+bool FeedWorker::LoadHistory(Connection& connection) {
+    connection.SendLine(commands::kUser, kCrLf);
+    if (auto language = commands::Language(job_.NewsLanguage)) connection.SendLine(*language, kCrLf);
+    connection.SendLine(commands::History(job_.NewsCount), kCrLf);
+    const auto limit = shared_.Limits.HistoryLineLimit;
+    connection.ReceiveLine(kCrLf, limit);  // the greeting line is dropped
+
+    const long total = long(job_.NewsCount) + 4;
+    long read = 0;
+    int row = 0;
+    bool ended = false;
+    while (read < total && !ended) {
+        auto lines = ReadBatch(connection, size_t(total - read), limit, ended);
+        read += long(lines.size());
+        auto items = Digest(lines);
+        bool current = OnUi([&] {
+            FeedContext& c = shared_.Context;
+            for (const Item& item : items) {
+                if (item.Kind != LineKind::NewsLine) continue;
+                // Stored where the grid row is read from, whatever lines came before it.
+                int slot = NewsStore::ViewSlot(row);
+                c.Store.StoreRecord(slot, item.Record);
+                c.Store.SetInfoLine(slot, BuildInfoLine(item.Record, c.Options));
+                std::string rowText = item.Record.RowText();
+                if (row < MainView::kRows) c.View.SetRowText(row, rowText);
+                if (c.View.IsInTray()) FeedPopup(c.Popup, rowText);
+                if (shared_.Observer) shared_.Observer->NewsArrived(rowText);
+                ++row;
+            }
+        });
+        if (!current) return false;
+    }
+    connection.SendLine(commands::kStart, kCrLf);
+    return true;
+}
+
+void FeedWorker::ShowLiveItem(const std::string& liveLine) {
+    FeedContext& c = shared_.Context;
+    c.View.SetRowText(0, liveLine);
+    if (c.View.IsInTray()) FeedPopup(c.Popup, liveLine);
+    if (shared_.Observer) shared_.Observer->NewsArrived(liveLine);
+}
+
+void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
+    shared_.Log.BeginPhase();
+    {
+        std::lock_guard lock(shared_.LiveMutex);
+        shared_.LiveConnection = connection;
+    }
+    bool current = OnUi([&] {
+        shared_.Starting = false;
+        if (shared_.Observer) shared_.Observer->LiveReaderStarted();
+    });
+    bool ended = !current;
+    while (!ended) {
+        auto lines = ReadBatch(*connection, shared_.Limits.BatchLines,
+                               shared_.Limits.LiveLineLimit, ended);
+        auto items = Digest(lines);
+        current = OnUi([&] {
+            FeedContext& c = shared_.Context;
+            for (const Item& item : items) {
+                if (item.Kind != LineKind::NewsLine) continue;
+                c.View.ShiftRowsDown();
+                c.Store.ShiftRowsDown();
+                int slot = NewsStore::ViewSlot(0);
+                c.Store.StoreRecord(slot, item.Record);
+                c.Store.SetInfoLine(slot, BuildInfoLine(item.Record, c.Options));
+                ShowLiveItem(item.Record.RowText());
+            }
+        });
+        if (!current) break;
+    }
+    {
+        std::lock_guard lock(shared_.LiveMutex);
+        shared_.LiveConnection.reset();
+    }
+    OnUi([&] {
+        if (shared_.Observer) shared_.Observer->LiveReaderEnded();
+    });
+}
+
+}  // namespace plivant

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+
+namespace plivant {
+
+class Feed;
+
+// Sends "HELLO" on the feed connection at a fixed interval, whether a feed runs or not.
+class KeepAlive : public QObject {
+public:
+    static constexpr std::chrono::milliseconds kInterval{30000};
+
+    explicit KeepAlive(Feed& feed, std::chrono::milliseconds interval = kInterval,
+                       QObject* parent = nullptr);
+
+private:
+    void Timer2Timer();
+
+    Feed& feed_;
+    QTimer timer_;
+};
+
+}  // namespace plivant

@@ -1,0 +1,29 @@
+#include "ConsoleView.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "feed/TextCodec.h"
+
+namespace plivant {
+
+std::string ConsoleView::StatusText(int panel) const {
+    auto it = status_.find(panel);
+    return it == status_.end() ? std::string() : it->second;
+}
+
+void ConsoleView::NoServerReached() {
+    std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(2)).c_str());
+    QCoreApplication::exit(1);
+}
+
+void ConsoleView::NewsArrived(const std::string& rowText) {
+    std::string line = WireToUtf8(rowText);
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+}
+
+void ConsoleView::LiveReaderEnded() { QCoreApplication::exit(0); }
+
+}  // namespace plivant
