@@ -1,0 +1,40 @@
+#include "skin/data/Bitmap.h"
+
+#include <QBuffer>
+
+namespace skin {
+
+QColor ToQColor(ColorRef colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+ColorRef FromQColor(const QColor& colour) {
+    return ColorRef(colour.red()) | (ColorRef(colour.green()) << 8) | (ColorRef(colour.blue()) << 16);
+}
+
+Bitmap::Bitmap(int width, int height) : image_(width, height, QImage::Format_RGB888) {
+    image_.fill(Qt::black);
+}
+
+Bitmap::Bitmap(const QImage& image) : image_(image.convertToFormat(QImage::Format_RGB888)) {}
+
+std::optional<Bitmap> Bitmap::FromBmp(const QByteArray& bytes) {
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+    QImage image;
+    if (!image.loadFromData(bytes, "BMP") || image.isNull()) return std::nullopt;
+    return Bitmap(image);
+}
+
+QByteArray Bitmap::ToBmp() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image_.save(&buffer, "BMP");
+    return bytes;
+}
+
+ColorRef Bitmap::Pixel(int x, int y) const { return FromQColor(image_.pixelColor(x, y)); }
+
+void Bitmap::SetPixel(int x, int y, ColorRef colour) { image_.setPixelColor(x, y, ToQColor(colour)); }
+
+}  // namespace skin
