@@ -7,3 +7,9 @@ if(PLIVANT_SANITIZE)
         add_compile_definitions(PLIVANT_TSAN=1)
     endif()
 endif()
+
+# Fuzzing builds instrument every target for coverage; the fuzz targets add libFuzzer's main.
+if(PLIVANT_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -4,7 +4,7 @@ set -euo pipefail
 build=$1; seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 for f in "$build"/fuzz/fuzz_*; do
-  [[ -x "$f" ]] || continue
+  [[ -f "$f" && -x "$f" ]] || continue
   name=$(basename "$f")
   corpus="$root/fuzz/corpus/${name#fuzz_}"
   work=$(mktemp -d)
