@@ -1,0 +1,62 @@
+#include "ui/MainStatusBar.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+
+namespace plivant {
+
+namespace {
+const char* const kInitialTexts[MainStatusBar::kPanels] = {"MSK:", "GMT:", "NewsInfo:", "Status:"};
+constexpr int kHeight = 19;
+constexpr QPoint kLampPlace{695, 5};
+}  // namespace
+
+MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setFixedHeight(kHeight);
+    // The panels sit edge to edge on one strip, so that the lamp lands at the end of the last.
+    auto* strip = new QWidget(this);
+    strip->setObjectName("Panels");
+    addWidget(strip, 1);
+    int left = 0;
+    for (int i = 0; i < kPanels; ++i) {
+        auto* panel = new QLabel(QString::fromLatin1(kInitialTexts[i]), strip);
+        panel->setObjectName(QString("Panel%1").arg(i));
+        panel->setGeometry(left, 0, kWidths[size_t(i)], kHeight);
+        left += kWidths[size_t(i)];
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText);
+        panels_[size_t(i)] = panel;
+    }
+    lamp_ = new Lamp(strip);
+    lamp_->setObjectName("shLEd");
+    lamp_->move(kLampPlace);
+    lamp_->raise();
+}
+
+void MainStatusBar::SetPanelText(int panel, const QString& text) {
+    if (panel >= 0 && panel < kPanels) panels_[size_t(panel)]->setText(text);
+}
+
+QString MainStatusBar::PanelText(int panel) const {
+    if (panel < 0 || panel >= kPanels) return {};
+    return panels_[size_t(panel)]->text();
+}
+
+Lamp::Lamp(QWidget* parent) : QWidget(parent) { setFixedSize(10, 10); }
+
+void Lamp::SetColor(const QColor& color) {
+    color_ = color;
+    update();
+}
+
+void Lamp::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(color_);
+    painter.drawEllipse(QRectF(0.5, 0.5, width() - 1, height() - 1));
+}
+
+}  // namespace plivant

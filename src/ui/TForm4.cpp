@@ -1,0 +1,36 @@
+#include "ui/TForm4.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "ui/Colors.h"
+
+namespace plivant {
+
+TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowCloseButtonHint) {
+    setObjectName("Form4");
+    setWindowTitle("Details...");
+    setFont(QFont("MS Sans Serif", 8));
+    resize(382, 93);
+    move(423, 317);
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName("Memo1");
+    memo_->setReadOnly(true);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    SetNewsBackground(memo_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(memo_);
+}
+
+void TForm4::ShowText(const QString& text) {
+    QString plain = text;
+    plain.replace("\r\n", "\n");
+    memo_->setPlainText(plain);
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace plivant

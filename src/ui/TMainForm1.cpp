@@ -1,0 +1,151 @@
+#include "ui/TMainForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "feed/Feed.h"
+#include "feed/KeepAlive.h"
+#include "feed/TcpClient.h"
+#include "resources/Images.h"
+#include "settings/Settings.h"
+#include "ui/GridDetails.h"
+#include "ui/LinkLabel.h"
+#include "ui/MainStatusBar.h"
+#include "ui/NewsGrid.h"
+#include "ui/TForm4.h"
+#include "ui/VendorInfo.h"
+#include "ui/WindowMainView.h"
+
+namespace plivant {
+
+namespace {
+constexpr QSize kClientSize{778, 434};
+constexpr QSize kMinimumSize{735, 200};
+constexpr int kBottomPanelHeight = 57;
+// The feed connection's endpoint before the first start: the demo wire on this machine.
+constexpr const char* kDefaultServer = "127.0.0.1";
+constexpr const char* kDefaultPort = "2000";
+}  // namespace
+
+TMainForm1::TMainForm1(Settings& settings, QWidget* parent)
+    : QMainWindow(parent), settings_(settings) {
+    setObjectName("MainForm1");
+    setWindowTitle(vendor::kTitle);
+    setWindowIcon(images::ProgramIcon());
+    setFont(QFont("MS Sans Serif", 8));
+
+    status_ = new MainStatusBar(this);
+    setStatusBar(status_);
+    // The grid reads the status panel through the view, and the view writes rows into the grid.
+    view_ = std::make_unique<WindowMainView>(this, *status_,
+                                             [this] { return IsInTray && IsInTray(); });
+    grid_ = new NewsGrid(*view_, store_, settings_, this);
+    view_->SetGrid(grid_);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(BuildBottomPanel());
+    setCentralWidget(central);
+
+    feed_ = std::make_unique<Feed>(FeedContext{*view_, popup_, store_, settings_},
+                                   (QCoreApplication::applicationDirPath() + "/server.log").toStdString());
+    feed_->Client().SetRemoteHost(kDefaultServer);
+    feed_->Client().SetRemotePort(kDefaultPort);
+    keepAlive_ = std::make_unique<KeepAlive>(*feed_, KeepAlive::kInterval, this);
+    details_ = std::make_unique<GridDetails>(*grid_, *view_, store_, settings_,
+                                             [this] { return feed_->SelectedServer(); });
+    grid_->OnDoubleClick = [this] { details_->StringGrid1DblClick(); };
+    EndProgram = [] { QCoreApplication::exit(0); };
+
+    BuildMenu();
+    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+    setMinimumSize(kMinimumSize);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    FormCreate();
+}
+
+TMainForm1::~TMainForm1() = default;
+
+MainView& TMainForm1::View() { return *view_; }
+
+void TMainForm1::FormCreate() {
+    // FeedStarting is clear from the feed's creation; the grid's hint starts as "0 0".
+    setWindowTitle(windowTitle() + " " + vendor::kVersionText);
+}
+
+void TMainForm1::SetDetailsWindow(TForm4* window) { details_->SetDetailsWindow(window); }
+
+QWidget* TMainForm1::BuildBottomPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("Panel1");
+    panel->setFixedHeight(kBottomPanelHeight);
+    auto* logo = new LinkLabel({}, panel, [this] { Image1Click(); });
+    logo->setObjectName("Image1");
+    logo->setPixmap(images::Logo());
+    logo->setGeometry(0, 4, 194, 53);
+    stNews_ = new LinkLabel("...", panel, {});
+    stNews_->setObjectName("stNews");
+    QPalette palette = stNews_->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    stNews_->setPalette(palette);
+    stNews_->move(216, 12);
+    stNews_->adjustSize();
+    stNews_->hide();
+    return panel;
+}
+
+QAction* TMainForm1::AddItem(QMenu* menu, const char* name, const QString& text, int image,
+                             const QKeySequence& shortcut, std::function<void()> handler) {
+    QAction* action = menu->addAction(images::MenuImage(image), text);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+void TMainForm1::BuildMenu() {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8("Меню"));
+    menu->setObjectName("nmMenu");
+    AddItem(menu, "mnRefresh", QString::fromUtf8("Обновить новости"), 6, Qt::Key_F5,
+            [this] { feed_->StartFeed(); });
+    menu->addSeparator()->setObjectName("N2");
+    AddItem(menu, "mnToTray", QString::fromUtf8("Убрать в трей"), 4, Qt::CTRL | Qt::Key_T, [this] {
+        if (MinimizeToTray) MinimizeToTray(); else showMinimized();
+    });
+    AddItem(menu, "mnProperties", QString::fromUtf8("Настройки"), 2, Qt::CTRL | Qt::Key_P, [this] {
+        if (ShowSettings) ShowSettings();
+    });
+    menu->addSeparator()->setObjectName("N1");
+    AddItem(menu, "mnExit", QString::fromUtf8("Выход"), 0, Qt::CTRL | Qt::Key_F4,
+            [this] { EndProgram(); });
+    QMenu* help = menuBar()->addMenu(QString::fromUtf8("Справка"));
+    help->setObjectName("mnHelp");
+    AddItem(help, "mnAbout", QString::fromUtf8("О программе"), 1, Qt::Key_F1, [this] {
+        if (ShowAbout) ShowAbout();
+    });
+}
+
+QAction* TMainForm1::Action(const char* name) const { return findChild<QAction*>(name); }
+
+void TMainForm1::Image1Click() { OpenAddress(vendor::kWebSite); }
+
+void TMainForm1::closeEvent(QCloseEvent* event) {
+    // Any close of the main window ends the program; nothing is saved or stopped first.
+    event->accept();
+    EndProgram();
+}
+
+void TMainForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (grid_) grid_->RepaintGrid();
+}
+
+}  // namespace plivant

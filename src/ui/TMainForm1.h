@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "feed/MainView.h"
+#include "feed/NewsStore.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace plivant {
+
+class Feed;
+class GridDetails;
+class KeepAlive;
+class LinkLabel;
+class MainStatusBar;
+class NewsGrid;
+class TForm4;
+class WindowMainView;
+struct Settings;
+
+// The main window: menu, news grid, bottom panel with logo and banner, status bar with the lamp.
+// It owns the news store and the feed.
+class TMainForm1 : public QMainWindow {
+public:
+    explicit TMainForm1(Settings& settings, QWidget* parent = nullptr);
+    ~TMainForm1() override;
+
+    MainView& View();
+    Feed& NewsFeed() { return *feed_; }
+    NewsStore& Store() { return store_; }
+    NewsGrid* Grid() const { return grid_; }
+    MainStatusBar* Status() const { return status_; }
+    LinkLabel* Banner() const { return stNews_; }
+    GridDetails& Details() { return *details_; }
+
+    // The windows made after this one, in start-up order.
+    void SetDetailsWindow(TForm4* window);
+    void SetPopup(NewsPopup* popup) { popup_.Target = popup; }
+    std::function<void()> ShowSettings;  // modal settings dialog
+    std::function<void()> ShowAbout;     // modal About window
+    std::function<void()> MinimizeToTray;
+    std::function<bool()> IsInTray;
+    // Ends the program at once (the event loop's end in the program).
+    std::function<void()> EndProgram;
+
+    QAction* Action(const char* name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Forwards to the popup once it exists.
+    struct PopupLink : NewsPopup {
+        NewsPopup* Target = nullptr;
+        void ClearNews() override {
+            if (Target) Target->ClearNews();
+        }
+        void AddNewsLine(const std::string& line) override {
+            if (Target) Target->AddNewsLine(line);
+        }
+    };
+
+    void FormCreate();
+    void BuildMenu();
+    QWidget* BuildBottomPanel();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& text, int image,
+                     const QKeySequence& shortcut, std::function<void()> handler);
+    void Image1Click();
+
+    Settings& settings_;
+    NewsStore store_;
+    PopupLink popup_;
+    NewsGrid* grid_ = nullptr;
+    MainStatusBar* status_ = nullptr;
+    LinkLabel* stNews_ = nullptr;
+    std::unique_ptr<WindowMainView> view_;
+    std::unique_ptr<Feed> feed_;
+    std::unique_ptr<KeepAlive> keepAlive_;
+    std::unique_ptr<GridDetails> details_;
+};
+
+}  // namespace plivant

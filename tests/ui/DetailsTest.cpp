@@ -1,0 +1,81 @@
+#include <QPlainTextEdit>
+
+#include "UiFixture.h"
+#include "feed/Feed.h"
+#include "feed/FeedTexts.h"
+#include "support/ScriptedServer.h"
+#include "ui/GridDetails.h"
+#include "ui/TForm4.h"
+
+namespace plivant::test {
+namespace {
+
+struct Details : UiFixture {
+    void SetUp() override {
+        UiFixture::SetUp();
+        details = std::make_unique<TForm4>();
+        window->SetDetailsWindow(details.get());
+    }
+    void TearDown() override {
+        window.reset();
+        details.reset();
+    }
+    void DoubleClickRow(int row) {
+        QTest::mouseMove(Grid().viewport(), RowPoint(row));
+        window->Details().StringGrid1DblClick();
+    }
+    std::unique_ptr<TForm4> details;
+};
+
+// One wire for both connections: the feed (which selects the server) and the details.
+void FeedAndDetails(Peer& peer) {
+    while (auto line = peer.ReadLine()) {
+        if (line->rfind("HISN", 0) == 0) {
+            peer.Send("first\r\nOK\r\nOK\r\nOK\r\n.\r\n");
+            return;
+        }
+        if (line->rfind("GET", 0) == 0) {
+            for (int i = 0; i < 6; ++i) peer.SendLine("header");
+            peer.SendLine(Utf8ToWire("Первая строка\\r\\nВторая"));
+            return;
+        }
+    }
+}
+
+TEST_F(Details, FullTextIsFetchedForAnItemWithAttachment) {
+    ScriptedServer server(FeedAndDetails);
+    settings.Port = server.PortText();
+    settings.Servers = {"127.0.0.1"};
+    settings.NewsCount = "0";
+    window->NewsFeed().StartFeed();
+    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+    PutItem(1, "with text", "0", "1", "104233");
+    DoubleClickRow(1);
+    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
+    EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("Первая строка\nВторая"));
+    EXPECT_EQ(Status2(), "");
+    EXPECT_TRUE(server.WaitForLine("QUIT"));
+    EXPECT_TRUE(server.WaitForLine("GET 0001104233"));
+    EXPECT_TRUE(server.WaitForLine("OPT language=rus", 2));
+}
+
+TEST_F(Details, ItemsWithoutAttachmentShowTheirRowText) {
+    PutItem(2, "plain");
+    DoubleClickRow(2);
+    EXPECT_TRUE(details->isVisible());
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  plain")));
+}
+
+TEST_F(Details, NothingHappensOnEmptyRowsAndWhileLoading) {
+    DoubleClickRow(4);
+    EXPECT_FALSE(details->isVisible());
+    PutItem(3, "plain");
+    QTest::mouseMove(Grid().viewport(), RowPoint(3));
+    window->View().SetStatusText(2, texts::Loading());
+    window->Details().StringGrid1DblClick();
+    EXPECT_FALSE(details->isVisible());
+}
+
+}  // namespace
+}  // namespace plivant::test

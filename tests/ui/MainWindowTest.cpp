@@ -1,0 +1,108 @@
+#include <QAction>
+#include <QMenuBar>
+#include <future>
+#include <thread>
+
+#include "UiFixture.h"
+#include "feed/Feed.h"
+#include "ui/LinkLabel.h"
+#include "ui/NewsGrid.h"
+#include <QLabel>
+
+namespace plivant::test {
+namespace {
+
+using MainWindow = UiFixture;
+
+TEST_F(MainWindow, CaptionSizesAndPanels) {
+    EXPECT_EQ(window->windowTitle(), "Vetrasol Plivant 1.0 beta");
+    EXPECT_EQ(window->minimumSize(), QSize(735, 200));
+    window->resize(100, 50);
+    EXPECT_GE(window->width(), 735);
+    EXPECT_GE(window->height(), 200);
+    const char* texts[] = {"MSK:", "GMT:", "NewsInfo:", "Status:"};
+    const int lefts[] = {0, 100, 200, 650};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(window->Status()->PanelText(i), texts[i]);
+        EXPECT_EQ(window->Status()->Panel(i)->x(), lefts[i]);
+        EXPECT_EQ(window->Status()->Panel(i)->width(), MainStatusBar::kWidths[size_t(i)]);
+    }
+    // The lamp sits at the right end of the last panel and starts red.
+    QRect lamp = window->Status()->ConnectionLamp()->geometry();
+    EXPECT_EQ(lamp, QRect(695, 5, 10, 10));
+    EXPECT_EQ(window->Status()->ConnectionLamp()->Color(), QColor(Qt::red));
+    EXPECT_EQ(Grid().rowCount(), 101);
+    EXPECT_EQ(Grid().columnWidth(0), 1009);
+    EXPECT_EQ(Grid().rowHeight(0), 15);
+    EXPECT_TRUE(window->Banner()->isHidden());
+}
+
+TEST_F(MainWindow, MenuItemsAndShortcuts) {
+    struct Item {
+        const char* name;
+        const char* text;
+        QKeySequence key;
+    };
+    const Item items[] = {
+        {"mnRefresh", "Обновить новости", QKeySequence(Qt::Key_F5)},
+        {"mnToTray", "Убрать в трей", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"mnProperties", "Настройки", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnExit", "Выход", QKeySequence(Qt::CTRL | Qt::Key_F4)},
+        {"mnAbout", "О программе", QKeySequence(Qt::Key_F1)},
+    };
+    for (const Item& item : items) {
+        QAction* action = window->Action(item.name);
+        ASSERT_NE(action, nullptr) << item.name;
+        EXPECT_EQ(action->text(), QString::fromUtf8(item.text));
+        EXPECT_EQ(action->shortcut(), item.key);
+    }
+    int settingsShown = 0, aboutShown = 0;
+    window->ShowSettings = [&] { ++settingsShown; };
+    window->ShowAbout = [&] { ++aboutShown; };
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(settingsShown, 1);
+    EXPECT_EQ(aboutShown, 1);
+}
+
+TEST_F(MainWindow, ExitAndCloseEndTheProgram) {
+    window->Action("mnExit")->trigger();
+    EXPECT_EQ(ended, 1);
+    window->close();
+    EXPECT_EQ(ended, 2);
+}
+
+TEST_F(MainWindow, RefreshStartsAFeedUnlessOneIsStarting) {
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_TRUE(WaitFor([&] { return Status2() == QString::fromUtf8("Нет соединения"); }));
+    EXPECT_FALSE(window->NewsFeed().FeedStarting());
+}
+
+TEST_F(MainWindow, ViewCallsFromAWorkerLandOnTheUiThread) {
+    auto worker = std::async(std::launch::async, [&] {
+        window->View().SetStatusText(2, "from a worker");
+        window->View().SetRowText(3, "row three");
+        return window->View().RowText(3);
+    });
+    ASSERT_TRUE(WaitFor([&] { return worker.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_EQ(worker.get(), "row three");
+    EXPECT_EQ(Status2(), "from a worker");
+}
+
+TEST_F(MainWindow, ShiftMovesRowsAndTheSelectionDown) {
+    for (int r = 0; r < NewsGrid::kRows; ++r) window->View().SetRowText(r, "row " + std::to_string(r));
+    Grid().selectRow(7);
+    window->View().ShiftRowsDown();
+    EXPECT_EQ(window->View().RowText(0), "");
+    EXPECT_EQ(window->View().RowText(8), "row 7");
+    EXPECT_EQ(window->View().RowText(100), "row 99");
+    EXPECT_EQ(Grid().rowCount(), 101);
+    EXPECT_EQ(Grid().rowHeight(0), 15);
+    ASSERT_EQ(Grid().selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(Grid().selectionModel()->selectedRows().front().row(), 8);
+    window->View().ClearAllRows();
+    EXPECT_EQ(window->View().RowText(8), "");
+}
+
+}  // namespace
+}  // namespace plivant::test
