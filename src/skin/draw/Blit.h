@@ -24,7 +24,8 @@ private:
 // The image with every pixel of `mask` made fully transparent (ARGB32).
 QImage MaskedImage(const QImage& image, ColorRef mask);
 
-// Draws `image` at `at`; pixels of colour `mask` leave the target unchanged.
+// Draws `image` at `at`; pixels of colour `mask` leave the target unchanged. A negative mask
+// (no colour) draws every pixel.
 void DrawMasked(QPainter& painter, const QPoint& at, const QImage& image, ColorRef mask);
 
 // Draws the bitmap at `at`, masked with its transparent colour when its transparent switch is on.
