@@ -5,6 +5,7 @@
 #include "feed/TextCodec.h"
 #include "settings/RegistryData.h"
 #include "settings/SettingsError.h"
+#include "settings/TextLines.h"
 
 namespace plivant {
 
@@ -25,21 +26,9 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 class Parser {
 public:
-    explicit Parser(std::string_view bytes) : lines_(SplitLines(bytes)) {}
+    explicit Parser(std::string_view bytes) : lines_(SplitLines(bytes, "\n")) {}
 
     RegDocument Run() {
         if (lines_.empty() || TrimRight(lines_[0]) != kHeader) {

@@ -6,6 +6,7 @@
 #include "feed/TextCodec.h"
 #include "settings/AtomicFile.h"
 #include "settings/SettingsError.h"
+#include "settings/TextLines.h"
 
 namespace plivant {
 
@@ -55,13 +56,7 @@ std::string AdjustLineBreaks(std::string_view text) {
 
 std::vector<std::string> ServerEntries(std::string_view text) {
     std::vector<std::string> entries;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        entries.emplace_back(text.substr(start, end - start));
-        start = end + 2;
-    }
+    for (std::string_view line : SplitLines(text, "\r\n")) entries.emplace_back(line);
     return entries;
 }
 

@@ -25,7 +25,16 @@ struct SettingsDialogContext {
 };
 
 // The settings dialog. Created once at start-up, which loads the settings; shown modally with
-// exec() whenever the user asks; every close stores what it shows. There is no cancel.
+// exec() whenever the user asks; every close stores what it shows. There is no cancel. When
+// storing fails, the dialog stays open and offers to close without saving; the edits then stay
+// in force for this run. In the program:
+//
+//   RegistryStore store(DefaultRegistryPath());
+//   MessageBoxPrompter prompter(mainWindow);
+//   ServersFile servers(ServersFilePath(QCoreApplication::applicationDirPath()));
+//   TFormProp formProp({settings, store, servers, feedControl, prompter}, mainWindow);
+//   ...
+//   formProp.exec();  // menu entry "Настройки"
 class TFormProp : public QDialog {
     Q_OBJECT
 

@@ -133,6 +133,12 @@ TEST(FormPropLoad, ABrokenRegistryFileIsReportedAndKept) {
     EXPECT_TRUE(message.contains("строка 13: нет закрывающей скобки «]»")) << message.toStdString();
     EXPECT_TRUE(message.contains("настройками по умолчанию")) << message.toStdString();
     ExpectSame(h.settings, DialogDefaults());
+    // Closing cannot store into it either, and says why.
+    h.form->show();
+    h.form->close();
+    ASSERT_EQ(h.prompter.questions.size(), 1u);
+    EXPECT_TRUE(h.prompter.questions[0].startsWith("Failed to set data for 'показывать время'"));
+    EXPECT_TRUE(h.prompter.questions[0].contains("строка 13"));
     EXPECT_EQ(ReadBytes(h.RegistryPath()), broken);
 }
 
