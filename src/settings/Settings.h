@@ -15,7 +15,7 @@ struct Settings {
     bool ConnectAtStart = false;
     std::string Port = "2000";
     std::string NewsCount = "100";
-    int NewsLanguage = 0;  // 0 Russian, 1 English
+    int NewsLanguage = 0;  // 0 Russian, 1 English, -1 none selected
     std::vector<std::string> Servers;
 };
 
