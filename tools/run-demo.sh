@@ -1,10 +1,47 @@
 #!/usr/bin/env bash
-# Starts the demo news wire in the background and tails it on the terminal.
+# Runs the news client against the demo wire on this machine, with a configuration of its own
+# (the user's real settings are not touched). Without a display it runs under Xvfb, saves a
+# screenshot after a few seconds and prints its path.
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
 port=${PLIVANT_DEMO_PORT:-2000}
+demo=$build/demo
+mkdir -p "$demo/bin" "$demo/config/Brellan"
+# A copy of the program, so that its servers.ini and server.log are the demo's own.
+cp "$build/src/app/plivant" "$demo/bin/plivant"
+[[ -f "$demo/bin/servers.ini" ]] || printf '127.0.0.1' > "$demo/bin/servers.ini"
+registry=$demo/config/Brellan/Plivant.reg
+if [[ ! -f "$registry" ]]; then
+  # The demo's settings: the demo wire's port, 100 items, connect at start.
+  printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n"показывать время"=dword:00000001\r\n"показывать ID"=dword:00000001\r\n"показывать дату"=dword:00000001\r\n"показывать флаги"=dword:00000001\r\n"порт"="%s"\r\n"количество новостей"="100"\r\n"Подключаться при включении"=dword:00000001\r\n"язык новостей"=dword:00000000\r\n\r\n' "$port" \
+    | iconv -f UTF-8 -t WINDOWS-1251 > "$registry"
+fi
+export XDG_CONFIG_HOME=$demo/config
+
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
+trap cleanup EXIT
+
 "$build/tools/demo-server/plivant-demo-server" --port "$port" &
-server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null || true' EXIT
+pids+=($!)
 sleep 0.5
-"$build/tools/tail/plivant-tail" --port "$port" 127.0.0.1
+kill -0 "${pids[0]}" 2>/dev/null || { echo "The demo wire could not start on port $port (set PLIVANT_DEMO_PORT)." >&2; exit 1; }
+
+if [[ -n "${DISPLAY:-}" ]]; then
+  "$demo/bin/plivant"
+  exit 0
+fi
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
+pids+=($!)
+sleep 1
+export DISPLAY=$display
+openbox >/dev/null 2>&1 &
+pids+=($!)
+"$demo/bin/plivant" &
+pids+=($!)
+sleep "${PLIVANT_DEMO_SECONDS:-6}"
+shot=$demo/screenshot.png
+import -window root "$shot"
+echo "No display here: the client ran under Xvfb; screenshot: $shot"

@@ -1,6 +1,7 @@
 #include "ui/TfmAbout.h"
 
 #include <QFrame>
+#include <algorithm>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -24,7 +25,7 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName("Bevel1");
-    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShape(QFrame::Panel);
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(8, 8, 241, 263);
 
@@ -80,13 +81,15 @@ void TfmAbout::OpenSite() { OpenAddress(staticText2_->text()); }
 LinkLabel* TfmAbout::AddLink(QWidget* parent, const QString& text, QRect place, QColor color,
                              bool bold, std::function<void()> onClick) {
     auto* link = new LinkLabel(text, parent, std::move(onClick));
-    link->setGeometry(place);
     if (color.isValid()) SetTextColor(link, color);
     if (bold) {
         QFont f = link->font();
         f.setBold(true);
         link->setFont(f);
     }
+    // Texts size themselves to what they hold, from their designed place.
+    link->setGeometry(place);
+    if (!text.isEmpty()) link->resize(std::max(place.width(), link->sizeHint().width()), place.height());
     return link;
 }
 
