@@ -23,7 +23,8 @@ public:
     Bitmap(int width, int height);
     explicit Bitmap(const QImage& image);  // converted to 24 bits per pixel
 
-    // A Windows BMP file; nothing when the bytes are not a valid one.
+    // A Windows BMP file; nothing when the bytes are not a valid one, or hold a picture larger
+    // than skins use (CheckBmpHeader).
     static std::optional<Bitmap> FromBmp(const QByteArray& bytes);
     // An uncompressed 24-bit BMP file.
     QByteArray ToBmp() const;
