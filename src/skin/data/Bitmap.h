@@ -31,6 +31,7 @@ public:
 
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }
+    QSize Size() const { return image_.size(); }
     bool IsEmpty() const { return image_.isNull(); }
 
     ColorRef Pixel(int x, int y) const;
