@@ -2,23 +2,17 @@
 #include <benchmark/benchmark.h>
 
 #include "BuiltinSkin.h"
-#include "skin/data/SkinProgressBarRes.h"
 #include "skin/data/SkinReader.h"
-#include "skin/data/SkinScrollBtnRes.h"
-#include "skin/data/SkinTabRes.h"
+#include "skin/data/SkinResources.h"
 
 static void BM_LoadBuiltinSkin(benchmark::State& state) {
     const QByteArray container = skin::BuiltinSkinData();
     for (auto _ : state) {
         skin::TSkinReader reader;
         reader.LoadSkinData(container, {});
-        skin::TSkinScrollBtnRes scroll;
-        skin::TSkinProgressBarRes progress;
-        skin::TSkinTabRes tabs;
-        scroll.SetReader(&reader);
-        progress.SetReader(&reader);
-        tabs.SetReader(&reader);
-        benchmark::DoNotOptimize(scroll.ThumbWidth());
+        skin::SkinResources resources;
+        resources.SetReader(&reader);
+        benchmark::DoNotOptimize(resources.ScrollButtons.ThumbWidth());
     }
 }
 BENCHMARK(BM_LoadBuiltinSkin)->Unit(benchmark::kMicrosecond);

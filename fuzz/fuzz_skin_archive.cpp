@@ -5,10 +5,8 @@
 
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/SkinError.h"
-#include "skin/data/SkinProgressBarRes.h"
 #include "skin/data/SkinReader.h"
-#include "skin/data/SkinScrollBtnRes.h"
-#include "skin/data/SkinTabRes.h"
+#include "skin/data/SkinResources.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView archive(data, qsizetype(size));
@@ -24,11 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         reader.GetMetric(i);
         reader.GetBoolean(i);
     }
-    skin::TSkinScrollBtnRes scroll;
-    skin::TSkinTabRes tabs;
-    skin::TSkinProgressBarRes progress;
-    scroll.SetReader(&reader);
-    tabs.SetReader(&reader);
-    progress.SetReader(&reader);
+    skin::SkinResources resources;
+    resources.SetReader(&reader);
     return 0;
 }

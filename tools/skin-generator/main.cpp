@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "Artwork.h"
 #include "BuiltinSkinTable.h"
+#include "SkinArtwork.h"
 #include "skin/data/Bitmap.h"
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/Sk2Archive.h"

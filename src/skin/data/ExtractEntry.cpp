@@ -1,6 +1,7 @@
 #include "skin/data/ExtractEntry.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "skin/data/LittleEndian.h"
@@ -143,6 +144,8 @@ ExtractResult ExtractEntry(const QString& archiveFile, QByteArrayView entryName,
 }
 
 std::optional<QByteArray> ReadContainerFile(const QString& fileName) {
+    // Only regular files: opening a pipe would wait for a writer.
+    if (!QFileInfo(fileName).isFile()) return std::nullopt;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     // Read at most one byte past the cap, so that devices and growing files end too.

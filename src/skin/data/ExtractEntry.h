@@ -25,7 +25,8 @@ ExtractResult ExtractEntry(QByteArrayView container, QByteArrayView entryName,
 ExtractResult ExtractEntry(const QString& archiveFile, QByteArrayView entryName,
                            const QString& outputFile, QByteArrayView password);
 
-// The bytes of a container file; nothing when it cannot be read or exceeds kMaxContainerSize.
+// The bytes of a container file; nothing when it is no regular file, cannot be read or exceeds
+// kMaxContainerSize.
 std::optional<QByteArray> ReadContainerFile(const QString& fileName);
 
 }  // namespace skin

@@ -32,6 +32,7 @@ TEST(Bitmap, FromBmpAcceptsSaneFilesOnly) {
         {"unknown compression", With32(good, kCompression, 4)},
         {"rle bomb", rle},
         {"header size past the end", With32(good, 14, 100000)},
+        {"pixels start too late", With32(good, 10, 60)},
     };
     for (const auto& [what, bytes] : bad) EXPECT_FALSE(Bitmap::FromBmp(bytes)) << what;
 

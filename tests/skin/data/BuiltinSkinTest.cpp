@@ -4,10 +4,8 @@
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/ExtractEntry.h"
 #include "skin/data/Sk2Archive.h"
-#include "skin/data/SkinProgressBarRes.h"
 #include "skin/data/SkinReader.h"
-#include "skin/data/SkinScrollBtnRes.h"
-#include "skin/data/SkinTabRes.h"
+#include "skin/data/SkinResources.h"
 #include "skin/data/SkinVocabulary.h"
 
 namespace skin {
@@ -64,14 +62,16 @@ TEST_F(BuiltinSkin, HasTheElementCountsAndValues) {
     EXPECT_EQ(reader->GetMetric(metrics::BottomRegionMinY), -1);
     EXPECT_EQ(reader->GetBoolean(flags::TitleBarNeedRegion), 1);
 
-    const std::pair<int, ColorRef> colours[] = {
-        {colors::FormColor, kForm},          {colors::SelectedMenuColor, 0x00C56A31},
-        {colors::ControlFontColor, 0x00040000}, {colors::ScrollBarColor, 0x00F9F9F9},
-        {colors::SideChannelBorderColor, 0x00A06B4F}};
+    const std::pair<int, ColorRef> colours[] = {{colors::FormColor, kForm},
+                                                {colors::SelectedMenuColor, 0x00C56A31},
+                                                {colors::ControlFontColor, 0x00040000},
+                                                {colors::ScrollBarColor, 0x00F9F9F9},
+                                                {colors::SideChannelBorderColor, 0x00A06B4F}};
     for (const auto& [index, value] : colours) EXPECT_EQ(reader->GetColor(index), value) << index;
-    const std::pair<int, int> metricValues[] = {
-        {metrics::TitleBarIconPosX, 7},   {metrics::TitleBarButtonPosX, 29},
-        {metrics::TitleBarRegionMinY, 0}, {metrics::TitleBarRegionMaxY, 6}};
+    const std::pair<int, int> metricValues[] = {{metrics::TitleBarIconPosX, 7},
+                                                {metrics::TitleBarButtonPosX, 29},
+                                                {metrics::TitleBarRegionMinY, 0},
+                                                {metrics::TitleBarRegionMaxY, 6}};
     for (const auto& [index, value] : metricValues) EXPECT_EQ(reader->GetMetric(index), value);
     EXPECT_EQ(reader->GetBoolean(flags::RadioButtonTrans), 1);
     EXPECT_EQ(reader->GetBoolean(flags::TitleFiveSect), 0);
@@ -107,12 +107,11 @@ TEST_F(BuiltinSkin, BitmapsCarryTheTransparentColourAndTheTrackBarIsCleared) {
 }
 
 TEST_F(BuiltinSkin, ResourcesCutTheBuiltInPieces) {
-    TSkinScrollBtnRes scroll;
-    TSkinTabRes tabs;
-    TSkinProgressBarRes progress;
-    scroll.SetReader(reader);
-    tabs.SetReader(reader);
-    progress.SetReader(reader);
+    SkinResources resources;
+    resources.SetReader(reader);
+    const TSkinScrollBtnRes& scroll = resources.ScrollButtons;
+    const TSkinTabRes& tabs = resources.Tabs;
+    const TSkinProgressBarRes& progress = resources.ProgressBar;
 
     const int heights[] = {3, 5, 5, 5, 3};
     for (int i = 1; i <= 5; ++i) {

@@ -142,14 +142,13 @@ TEST(WriteSkinContainer, PythonZipfileReadsIt) {
         file.write(zip);
         file.close();
         QProcess python;
-        python.start("python3",
-                     {"-c",
-                      "import sys, zipfile\n"
-                      "z = zipfile.ZipFile(sys.argv[1])\n"
-                      "z.setpassword(sys.argv[2].encode() or None)\n"
-                      "assert z.testzip() is None\n"
-                      "sys.stdout.buffer.write(z.read('SKINDATA.SK2'))\n",
-                      file.fileName(), QString::fromLatin1(password)});
+        python.start("python3", {"-c",
+                                 "import sys, zipfile\n"
+                                 "z = zipfile.ZipFile(sys.argv[1])\n"
+                                 "z.setpassword(sys.argv[2].encode() or None)\n"
+                                 "assert z.testzip() is None\n"
+                                 "sys.stdout.buffer.write(z.read('SKINDATA.SK2'))\n",
+                                 file.fileName(), QString::fromLatin1(password)});
         ASSERT_TRUE(python.waitForFinished(30000));
         EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
         EXPECT_EQ(python.readAllStandardOutput(), payload) << password.toStdString();

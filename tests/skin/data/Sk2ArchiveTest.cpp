@@ -129,13 +129,25 @@ TEST(ReadSk2Archive, HostileChainsEndTheWalk) {
     };
     const Case cases[] = {
         {"next outside", [](qint64, qint64) { return 0xFFFFFFF0u; }, 0, 1, {"ONE", "TWO"}},
-        {"next straddles the end", [](qint64, qint64 end) { return uint32_t(end - 10); }, 0, 1,
+        {"next straddles the end",
+         [](qint64, qint64 end) { return uint32_t(end - 10); },
+         0,
+         1,
          {"ONE", "TWO"}},
-        {"loop back to the first", [](qint64 first, qint64) { return uint32_t(first); }, 0, 1,
+        {"loop back to the first",
+         [](qint64 first, qint64) { return uint32_t(first); },
+         0,
+         1,
          {"ONE", "TWO"}},
-        {"data size past the end", [](qint64, qint64) { return 0xFFFFFFF0u; }, 0, 0x7FFFFFFF,
+        {"data size past the end",
+         [](qint64, qint64) { return 0xFFFFFFF0u; },
+         0,
+         0x7FFFFFFF,
          {"ONE"}},
-        {"data offset past the end", [](qint64, qint64) { return 0xFFFFFFF0u; }, 0x7FFFFF00, 1,
+        {"data offset past the end",
+         [](qint64, qint64) { return 0xFFFFFFF0u; },
+         0x7FFFFF00,
+         1,
          {"ONE"}},
     };
     for (const Case& c : cases) {
@@ -201,8 +213,8 @@ TEST(Tsk2SkinFileReader, RefusesABitmapThatIsNoBmp) {
     QByteArray huge = good;
     qToLittleEndian(int32_t(100000), huge.data() + 18);  // width far beyond the data
     for (const QByteArray& bad : {QByteArray("GIF89a not a bitmap"), truncated, huge}) {
-        const QByteArray archive = WriteSk2Archive({SkinElement::Integer("SKIN2_FORMCOLOR", 1),
-                                                    SkinElement::Bitmap("SKIN2_BUTTON", bad)});
+        const QByteArray archive = WriteSk2Archive(
+            {SkinElement::Integer("SKIN2_FORMCOLOR", 1), SkinElement::Bitmap("SKIN2_BUTTON", bad)});
         try {
             Tsk2SkinFileReader::FromArchive(archive);
             ADD_FAILURE() << "no error";

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
-#include "skin/data/SkinProgressBarRes.h"
 #include "skin/data/SkinReader.h"
-#include "skin/data/SkinScrollBtnRes.h"
-#include "skin/data/SkinTabRes.h"
+#include "skin/data/SkinResources.h"
 
 namespace skin {
 namespace {
@@ -36,15 +34,14 @@ protected:
         elements.push_back(SkinElement::Integer("SKIN2_TRANSCOLOR", kMagenta));
         elements.push_back(SkinElement::Integer("SKIN2_SCROLLBARCOLOR", track));
         reader.LoadSkinData(test::MakeContainer(elements), {});
-        scroll.SetReader(&reader);
-        tabs.SetReader(&reader);
-        progress.SetReader(&reader);
+        resources.SetReader(&reader);
     }
 
     TSkinReader reader;
-    TSkinScrollBtnRes scroll;
-    TSkinTabRes tabs;
-    TSkinProgressBarRes progress;
+    SkinResources resources;
+    const TSkinScrollBtnRes& scroll = resources.ScrollButtons;
+    const TSkinTabRes& tabs = resources.Tabs;
+    const TSkinProgressBarRes& progress = resources.ProgressBar;
 };
 
 TEST_F(ResourcesTest, ThumbPiecesTakeTheirRowsExactly) {
@@ -110,9 +107,8 @@ TEST_F(ResourcesTest, WholeThumbModeNeedsAllThreeMarks) {
         ColorRef mark;
         ColorRef track;
     };
-    const Case cases[] = {{32, 0x00B23901, 0x00CBCBCB},
-                          {33, 0x00B23902, 0x00CBCBCB},
-                          {33, 0x00B23901, kTrack}};
+    const Case cases[] = {
+        {32, 0x00B23901, 0x00CBCBCB}, {33, 0x00B23902, 0x00CBCBCB}, {33, 0x00B23901, kTrack}};
     for (const Case& c : cases) {
         Bitmap thumb = test::Filled(12, c.height, 0);
         thumb.SetPixel(1, 10, c.mark);
@@ -157,9 +153,7 @@ TEST_F(ResourcesTest, ReaderWithoutSkinLeavesEveryPieceEmpty) {
           SkinElement::Bitmap("SKIN2_TABCONTROL", FrameCoded(2, 15, 17).ToBmp()),
           SkinElement::Bitmap("SKIN2_PROGRESSBAR1", test::FilledBmp(1, 10, 0))});
     reader.LoadSkin(QString(), {});
-    scroll.Update();
-    tabs.Update();
-    progress.Update();
+    resources.SetReader(&reader);
     EXPECT_TRUE(scroll.VertThumb(3).IsEmpty());
     EXPECT_EQ(scroll.ThumbWidth(), 0);
     EXPECT_TRUE(tabs.TabA().IsEmpty());

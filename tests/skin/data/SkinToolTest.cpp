@@ -63,7 +63,8 @@ TEST(PlivantSkin, PackOfAnUnpackedSkinGivesTheSameArchive) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(folder + "/SKIN2_TITLEBAR1.bmp"));
     EXPECT_EQ(QImage(folder + "/SKIN2_TITLEBAR1.png").size(), QSize(58, 48));
-    EXPECT_TRUE(ReadAll(folder + "/elements.txt").contains("integer\tSKIN2_TRANSCOLOR\t0x00FF00FF"));
+    EXPECT_TRUE(
+        ReadAll(folder + "/elements.txt").contains("integer\tSKIN2_TRANSCOLOR\t0x00FF00FF"));
 
     const QString plain = dir.filePath("plain.ssk"), secret = dir.filePath("secret.ssk");
     ASSERT_EQ(Tool({"pack", folder, plain}).exitCode, 0);
