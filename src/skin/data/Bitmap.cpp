@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 
+#include "skin/data/BmpHeader.h"
+
 namespace skin {
 
 QColor ToQColor(ColorRef colour) {
@@ -19,7 +21,8 @@ Bitmap::Bitmap(int width, int height) : image_(width, height, QImage::Format_RGB
 Bitmap::Bitmap(const QImage& image) : image_(image.convertToFormat(QImage::Format_RGB888)) {}
 
 std::optional<Bitmap> Bitmap::FromBmp(const QByteArray& bytes) {
-    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+    // The header check keeps a forged size from making the decoder allocate or loop for long.
+    if (!CheckBmpHeader(bytes)) return std::nullopt;
     QImage image;
     if (!image.loadFromData(bytes, "BMP") || image.isNull()) return std::nullopt;
     return Bitmap(image);

@@ -23,13 +23,15 @@ public:
     Bitmap(int width, int height);
     explicit Bitmap(const QImage& image);  // converted to 24 bits per pixel
 
-    // A Windows BMP file; nothing when the bytes are not a valid one.
+    // A Windows BMP file; nothing when the bytes are not a valid one, or hold a picture larger
+    // than skins use (CheckBmpHeader).
     static std::optional<Bitmap> FromBmp(const QByteArray& bytes);
     // An uncompressed 24-bit BMP file.
     QByteArray ToBmp() const;
 
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }
+    QSize Size() const { return image_.size(); }
     bool IsEmpty() const { return image_.isNull(); }
 
     ColorRef Pixel(int x, int y) const;

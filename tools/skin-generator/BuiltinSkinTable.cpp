@@ -1,0 +1,106 @@
+#include "BuiltinSkinTable.h"
+
+#include <array>
+
+namespace skin::builtin {
+namespace {
+
+constexpr ElementSpec Picture(const char* name, int width, int height) {
+    return {name, ekBitmap, QSize(width, height), 0};
+}
+constexpr ElementSpec Value(const char* name, int32_t value) {
+    return {name, ekInteger, QSize(), value};
+}
+constexpr ElementSpec Flag(const char* name, bool on) { return {name, ekBoolean, QSize(), on}; }
+
+constexpr std::array kElements = {
+    Picture("SKIN2_TITLEBAR1", 58, 48),
+    Picture("SKIN2_TITLEBAR2", 57, 48),
+    Picture("SKIN2_TITLEBAR3", 176, 48),
+    Picture("SKIN2_FORMLEFTBORDER", 1, 20),
+    Picture("SKIN2_FORMRIGHTBORDER", 1, 20),
+    Picture("SKIN2_FORMBOTTOMBORDER1", 100, 1),
+    Picture("SKIN2_MINIMIZEDTITLE", 160, 27),
+    Picture("SKIN2_TITLEBUTTONS", 342, 19),
+    Picture("SKIN2_CHECKEDMENUICON", 16, 16),
+    Picture("SKIN2_BUTTON", 204, 25),
+    Picture("SKIN2_CHECKBOX", 90, 15),
+    Picture("SKIN2_CHECKBOXLIST", 44, 11),
+    Picture("SKIN2_RADIOBUTTON", 60, 15),
+    Picture("SKIN2_PROGRESSBAR1", 1, 10),
+    Picture("SKIN2_PROGRESSBAR2", 6, 10),
+    Picture("SKIN2_PROGRESSBAR3", 6, 10),
+    Picture("SKIN2_PROGRESSBAR4", 1, 10),
+    Picture("SKIN2_TRACKBAR", 45, 5),
+    Picture("SKIN2_TRACKBARSLIDER", 11, 21),
+    Picture("SKIN2_TRACKBARVSLIDER", 22, 11),
+    Picture("SKIN2_SCROLLBARUPBUTTON", 48, 17),
+    Picture("SKIN2_SCROLLBAR", 16, 21),
+    Picture("SKIN2_SCROLLBARDOWNBUTTON", 48, 17),
+    Picture("SKIN2_TABCONTROL", 30, 17),
+    Picture("SKIN2_TABCONTROLLINE", 8, 1),
+    Picture("SKIN2_SIDECHANNELBAR", 7, 84),
+    Picture("SKIN2_SIDECHANNELTITLE", 1, 21),
+    Picture("SKIN2_SCROLLBUTTON", 68, 17),
+
+    Value("SKIN2_TRANSCOLOR", 0x00FF00FF),
+    Value("SKIN2_TITLEFONTCOLOR", 0x00000000),
+    Value("SKIN2_FORMCOLOR", 0x00F6E4DA),
+    Value("SKIN2_MENUBARSTARTCOLOR", 0x00F6E4DA),
+    Value("SKIN2_MENUBARENDCOLOR", 0x00F6E4DA),
+    Value("SKIN2_TOPSELECTEDMENUCOLOR", 0x00C56A31),
+    Value("SKIN2_TOPSELECTEDMENUBORDERCOLOR", 0x00C56A31),
+    Value("SKIN2_TOPSELECTEDMENUFONTCOLOR", 0x00FFFFFF),
+    Value("SKIN2_TOPMENUFONTCOLOR", 0x00000000),
+    Value("SKIN2_LEFTBARSTARTCOLOR", 0x00EEEFF0),
+    Value("SKIN2_LEFTBARENDCOLOR", 0x00EEEFF0),
+    Value("SKIN2_MENUITEMCOLOR", 0x00FFFFFF),
+    Value("SKIN2_MENUITEMFONTCOLOR", 0x00000000),
+    Value("SKIN2_SELECTEDMENUCOLOR", 0x00C56A31),
+    Value("SKIN2_SELECTEDMENUBORDERCOLOR", 0x00C56A31),
+    Value("SKIN2_SELECTEDMENUFONTCOLOR", 0x00FFFFFF),
+    Value("SKIN2_TOOLBARSTARTCOLOR", 0x00F6E4DA),
+    Value("SKIN2_TOOLBARENDCOLOR", 0x00F6E4DA),
+    Value("SKIN2_TOOLBARONCOLOR", 0x00FFFFFF),
+    Value("SKIN2_TOOLBARBORDERCOLOR", 0x00000000),
+    Value("SKIN2_TOOLBARDOWNCOLOR", 0x00C0C0C0),
+    Value("SKIN2_CONTROLCOLOR", 0x00F6E4DA),
+    Value("SKIN2_CONTROLBORDERCOLOR", 0x00A06B4F),
+    Value("SKIN2_CONTROLFONTCOLOR", 0x00040000),
+    Value("SKIN2_BUTTONFONTCOLOR", 0x00000000),
+    Value("SKIN2_SCROLLBARCOLOR", 0x00F9F9F9),
+    Value("SKIN2_TABCONTROLCOLOR", 0x00F6E4DA),
+    Value("SKIN2_TABCONTROLBORDERCOLOR", 0x00A06B4F),
+    Value("SKIN2_TABCONTROLACTIVEFONTCOLOR", 0x00000000),
+    Value("SKIN2_TABCONTROLINACTIVEFONTCOLOR", 0x00000000),
+    Value("SKIN2_SIDECHANNELCOLOR", 0x00F6E4DA),
+    Value("SKIN2_SIDECHANNELBORDERCOLOR", 0x00A06B4F),
+    Value("SKIN2_TITLEBARICONPOSX", 7),
+    Value("SKIN2_TITLEBARICONPOSY", 14),
+    Value("SKIN2_TITLEBARCAPTIONTOP", 14),
+    Value("SKIN2_TITLEBARBUTTONPOSX", 29),
+    Value("SKIN2_TITLEBARBUTTONPOSY", 14),
+    Value("SKIN2_TITLEBARREGIONMINY", 0),
+    Value("SKIN2_TITLEBARREGIONMAXY", 6),
+    Value("SKIN2_BOTTOMREGIONMINY", -1),
+    Value("SKIN2_BOTTOMREGIONMAXY", -1),
+    Value("SKIN2_SYSTEMCOLOR1", 0x0000FF00),
+    Value("SKIN2_SYSTEMCOLOR2", 0x00800000),
+
+    Flag("SKIN2_TITLEFIVESECT", false),
+    Flag("SKIN2_BOTTOMBORDERTHREESECT", false),
+    Flag("SKIN2_TITLEBARNEEDREGION", true),
+    Flag("SKIN2_BOTTOMBORDERNEEDREGION", false),
+    Flag("SKIN2_TITLEBTNTRANS", false),
+    Flag("SKIN2_BUTTONTRANS", false),
+    Flag("SKIN2_CHECKBOXTRANS", false),
+    Flag("SKIN2_RADIOBUTTONTRANS", true),
+    Flag("SKIN2_TABCONTROLTRANS", false),
+};
+static_assert(kElements.size() == 80);
+
+}  // namespace
+
+std::span<const ElementSpec> Elements() { return kElements; }
+
+}  // namespace skin::builtin
