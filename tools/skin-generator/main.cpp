@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "BuiltinSkinTable.h"
-#include "SkinArtwork.h"
+#include "art/Artwork.h"
 #include "skin/data/Bitmap.h"
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/Sk2Archive.h"

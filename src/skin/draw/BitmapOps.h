@@ -1,22 +1,19 @@
 #pragma once
 
-#include "skin/data/Bitmap.h"
+#include "skin/data/BitmapOps.h"
 
+// Value-returning forms of the picture operations, for painters that compose new pictures.
+// The pixel work itself is the skin data library's.
 namespace skin {
 
-// Frame `index` (1-based) of `frames` equal-width frames side by side. The frame width is the
-// source width div frames; a missing source, no frames or an index outside 1..frames give an
-// empty bitmap. The frame keeps the source's transparent colour and mode.
-Bitmap SliceBitmap(const Bitmap& source, int frames, int index);
+// Frame `index` (1-based) of `frames` equal-width frames side by side. A missing source, no
+// frames or an index outside 1..frames give an empty bitmap. The frame keeps the source's
+// transparent colour and mode.
+Bitmap FrameOf(const Bitmap& source, int frames, int index);
 
-// Quarter turn anticlockwise: pixel (x, y) goes to (y, width - 1 - x).
-Bitmap RotateLeft(const Bitmap& bitmap);
-// Quarter turn clockwise: pixel (x, y) goes to (height - 1 - y, x).
-Bitmap RotateRight(const Bitmap& bitmap);
-// Half turn: pixel (x, y) goes to (width - 1 - x, height - 1 - y).
-Bitmap Rotate180(const Bitmap& bitmap);
-
-// Every pixel of colour `from` becomes `to`.
-void ReplaceColor(Bitmap& bitmap, ColorRef from, ColorRef to);
+// Quarter turn anticlockwise, quarter turn clockwise, half turn.
+Bitmap RotatedLeft(const Bitmap& bitmap);
+Bitmap RotatedRight(const Bitmap& bitmap);
+Bitmap Rotated180(const Bitmap& bitmap);
 
 }  // namespace skin

@@ -18,7 +18,7 @@ void PaintPushButton(QPainter& painter, const QRect& rect, int frame, const QStr
     QImage face(rect.size(), QImage::Format_RGB32);
     QPainter on(&face);
     FillRectColor(on, face.rect(), kFormColor);
-    DrawCornerStretched(SliceBitmap(SkinBitmap("SKIN2_BUTTON"), 3, frame), on, face.rect(),
+    DrawCornerStretched(FrameOf(SkinBitmap("SKIN2_BUTTON"), 3, frame), on, face.rect(),
                         kTransColor, false);
     if (focused) {
         on.setPen(QPen(QColor(60, 60, 60), 1, Qt::DotLine));
@@ -34,7 +34,7 @@ void PaintPushButton(QPainter& painter, const QRect& rect, int frame, const QStr
 
 void PaintGlyph(QPainter& painter, QPoint at, const char* element, int frames, int frame,
                 bool transparent, const QString& label) {
-    Bitmap glyph = SliceBitmap(SkinBitmap(element), frames, frame);
+    Bitmap glyph = FrameOf(SkinBitmap(element), frames, frame);
     glyph.SetTransparent(transparent);
     DrawBitmap(painter, at, glyph);
     painter.setFont(PreviewFont());
@@ -45,7 +45,7 @@ void PaintGlyph(QPainter& painter, QPoint at, const char* element, int frames, i
 QImage Tab(QSize size, bool selected, const QString& caption) {
     QImage tab(size, QImage::Format_RGB32);
     QPainter on(&tab);
-    const Bitmap frame = SliceBitmap(SkinBitmap("SKIN2_TABCONTROL"), 2, selected ? 1 : 2);
+    const Bitmap frame = FrameOf(SkinBitmap("SKIN2_TABCONTROL"), 2, selected ? 1 : 2);
     DrawThreePart(frame, on, tab.rect(), kTransColor, false);
     if (size.height() > frame.Height() + 1) {
         const Bitmap band(tab.copy(0, 0, size.width(), frame.Height()));

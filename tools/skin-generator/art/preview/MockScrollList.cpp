@@ -34,9 +34,9 @@ QImage VerticalBar(int breadth, int length, int thumbTop, int thumbLength) {
     QImage bar(breadth, length, QImage::Format_RGB888);
     QPainter painter(&bar);
     FillRectColor(painter, bar.rect(), kScrollBarColor);
-    StretchBitmap(OnBar(SliceBitmap(SkinBitmap("SKIN2_SCROLLBARUPBUTTON"), 3, 1)), painter,
+    StretchBitmap(OnBar(FrameOf(SkinBitmap("SKIN2_SCROLLBARUPBUTTON"), 3, 1)), painter,
                   QRect(0, 0, breadth, breadth));
-    StretchBitmap(OnBar(SliceBitmap(SkinBitmap("SKIN2_SCROLLBARDOWNBUTTON"), 3, 1)), painter,
+    StretchBitmap(OnBar(FrameOf(SkinBitmap("SKIN2_SCROLLBARDOWNBUTTON"), 3, 1)), painter,
                   QRect(0, length - breadth, breadth, breadth));
     const std::vector<Bitmap> p = ThumbPieces();
     const QRect t(0, thumbTop, breadth, thumbLength);
@@ -70,7 +70,7 @@ void PaintMockScrollList(QPainter& painter, const QRect& rect) {
     }
     const int w = rect.width(), h = rect.height();
     painter.drawImage(w - 18, 2, VerticalBar(16, h - 20, 40, 50));
-    painter.drawImage(2, h - 18, RotateLeft(Bitmap(VerticalBar(16, w - 20, 30, 70))).Image());
+    painter.drawImage(2, h - 18, RotatedLeft(Bitmap(VerticalBar(16, w - 20, 30, 70))).Image());
     FillRectColor(painter, QRect(w - 18, h - 18, 16, 16), kFormColor);
     painter.restore();
 }

@@ -35,7 +35,7 @@ void PaintCaptionButtons(QPainter& painter, int right, int y, bool closeHot) {
     int x = right - frame;
     for (int normal : {16, 7, 13}) {
         const int index = normal == 16 && closeHot ? 17 : normal;
-        DrawBitmap(painter, QPoint(x, y), SliceBitmap(strip, 18, index));
+        DrawBitmap(painter, QPoint(x, y), FrameOf(strip, 18, index));
         x -= frame + 2;
     }
 }
