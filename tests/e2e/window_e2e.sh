@@ -43,13 +43,16 @@ done
 
 # Text is antialiased: count the pixels near each flag colour.
 count_flags() {
-  convert "$work/shot.png" -depth 8 txt:- | awk '/srgb/ {
-      s = $0; sub(/.*srgb\(/, "", s); sub(/\).*/, "", s); split(s, c, ",")
-      r = c[1]; g = c[2]; b = c[3]
-      if (r > 200 && g < 60 && b < 60) red++
-      else if (r < 60 && g > 100 && g < 160 && b < 60) green++
-      else if (r > 200 && g > 80 && g < 140 && b < 90) orange++
-    } END { printf "%d %d %d\n", red, green, orange }'
+  convert "$work/shot.png" -depth 8 rgb:- | python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+red = green = orange = 0
+for i in range(0, len(data) - 2, 3):
+    r, g, b = data[i], data[i + 1], data[i + 2]
+    if r > 200 and g < 60 and b < 60: red += 1
+    elif r < 60 and 100 < g < 160 and b < 60: green += 1
+    elif r > 200 and 80 < g < 140 and b < 90: orange += 1
+print(red, green, orange)'
 }
 for _ in $(seq 50); do
   import -window "$window" "$work/shot.png"
