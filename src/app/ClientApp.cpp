@@ -1,13 +1,17 @@
 #include "ClientApp.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 
 #include "feed/Feed.h"
+#include "services/ClockThread.h"
+#include "services/FeedPort.h"
 #include "settings/ServersFile.h"
 #include "settings/TFormProp.h"
 #include "ui/GridDetails.h"
+#include "ui/LinkLabel.h"
+#include "ui/MainTray.h"
 #include "ui/TForm4.h"
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"
@@ -20,10 +24,20 @@ void ClientApp::FeedLink::CloseFeedConnection() { Target->CloseFeedConnection();
 
 void ClientApp::FeedLink::StartFeed() { Target->StartFeed(); }
 
+void ClientApp::BannerLabel::SetCaption(const QString& text) {
+    Label->setText(text);
+    Label->adjustSize();
+}
+
+void ClientApp::BannerLabel::ShowBanner() { Label->show(); }
+
 ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     // The windows come into being in this order, each complete before the next.
     main_ = std::make_unique<TMainForm1>(settings_);
+    tray_ = std::make_unique<MainTray>(*main_);
     feedLink_.Target = &main_->NewsFeed();
+    feedPort_ = std::make_unique<FeedPortOf>(main_->NewsFeed());
+    banner_.Label = main_->Banner();
     prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
     details_ = std::make_unique<TForm4>();
     ServersFile servers(ServersFilePath(QCoreApplication::applicationDirPath()));
@@ -39,15 +53,47 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     main_->Details().ShowError = [this](const QString& text) {
         QMessageBox::critical(main_.get(), vendor::kTitle, text);
     };
+    WireTrayAndPopup();
+
+    addresses_ = LoadServiceAddresses(store_);
+    startup_ = std::make_unique<StartupTimer>(
+        StartupContext{main_->View(), banner_, *feedPort_, settings_, [this] { StartClock(); },
+                       &OpenAddress},
+        addresses_.Headlines, StartupTimings{}, main_.get());
+    main_->BannerClick = [this] { startup_->stNewsClick(); };
 }
 
 ClientApp::~ClientApp() = default;
 
+void ClientApp::WireTrayAndPopup() {
+    popup_->IsInTray = [this] { return tray_->IsInTray(); };
+    popup_->ShowMainWindow = [this] {
+        // The window comes to the front; the icon and the tray state stay.
+        main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
+        main_->show();
+        main_->raise();
+        main_->activateWindow();
+    };
+    popup_->ReportMediaError = [this](const QString& text) {
+        // Not modal: neither the feed's hand-off nor the tray icon may wait for the user.
+        auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
+                                    main_.get());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    };
+}
+
 void ClientApp::Show() {
     main_->show();
-    QTimer::singleShot(500, main_.get(), [this] {
-        if (settings_.ConnectAtStart) main_->NewsFeed().StartFeed();
-    });
+    startup_->Start();
+}
+
+void ClientApp::StartClock() {
+    // Runs until the process ends; nothing waits for it.
+    clock_ = std::make_unique<ClockThread>(main_->View(), *feedPort_,
+                                           ClockOptions{ParseTimeServer(addresses_.TimeServer)});
+    clock_->Start();
 }
 
 }  // namespace plivant

@@ -2,14 +2,21 @@
 
 #include <memory>
 
+#include "services/ServiceAddresses.h"
+#include "services/StartupTimer.h"
 #include "settings/FeedControl.h"
 #include "settings/RegistryStore.h"
 #include "settings/Settings.h"
 #include "settings/SettingsPrompter.h"
 
+class QLabel;
+
 namespace plivant {
 
+class ClockThread;
 class Feed;
+class FeedPort;
+class MainTray;
 class TFormProp;
 class TForm4;
 class TMainForm1;
@@ -22,7 +29,7 @@ public:
     ClientApp();
     ~ClientApp();
 
-    // Shows the main window; half a second later the feed starts when the settings ask for it.
+    // Shows the main window; half a second later the start-up timer ticks.
     void Show();
 
 private:
@@ -32,16 +39,31 @@ private:
         void CloseFeedConnection() override;
         void StartFeed() override;
     };
+    // The start-up timer's way to the banner label.
+    struct BannerLabel : BannerView {
+        QLabel* Label = nullptr;
+        void SetCaption(const QString& text) override;
+        void ShowBanner() override;
+    };
+
+    void WireTrayAndPopup();
+    void StartClock();
 
     Settings settings_;
     RegistryStore store_;
     FeedLink feedLink_;
+    BannerLabel banner_;
     std::unique_ptr<TMainForm1> main_;
+    std::unique_ptr<MainTray> tray_;
+    std::unique_ptr<FeedPort> feedPort_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
     std::unique_ptr<TForm4> details_;
     std::unique_ptr<TFormProp> formProp_;
     std::unique_ptr<TfmPopup> popup_;
     std::unique_ptr<TfmAbout> about_;
+    ServiceAddresses addresses_;
+    std::unique_ptr<StartupTimer> startup_;
+    std::unique_ptr<ClockThread> clock_;
 };
 
 }  // namespace plivant

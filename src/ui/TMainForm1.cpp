@@ -91,7 +91,9 @@ QWidget* TMainForm1::BuildBottomPanel() {
     logo->setObjectName("Image1");
     logo->setPixmap(images::Logo());
     logo->setGeometry(0, 4, 194, 53);
-    stNews_ = new LinkLabel("...", panel, {});
+    stNews_ = new LinkLabel("...", panel, [this] {
+        if (BannerClick) BannerClick();
+    });
     stNews_->setObjectName("stNews");
     QPalette palette = stNews_->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);

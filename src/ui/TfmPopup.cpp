@@ -1,16 +1,28 @@
 #include "ui/TfmPopup.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "feed/TextCodec.h"
 #include "ui/Colors.h"
+#include "ui/TunePlayer.h"
+#include "ui/VendorInfo.h"
 
 namespace plivant {
 
-TfmPopup::TfmPopup(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      fade_(this, "windowOpacity"),
+      tuneFile_(QCoreApplication::applicationDirPath() + "/message.mid"),
+      player_(std::make_unique<TunePlayer>()) {
     setObjectName("fmPopup");
+    setWindowTitle(vendor::kTitle);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFont(QFont("Tahoma", 8));
     setFixedSize(177, 167);
     SetNewsBackground(this);
@@ -22,13 +34,100 @@ TfmPopup::TfmPopup(QWidget* parent)
     news_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     news_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     SetNewsBackground(news_);
+    news_->viewport()->installEventFilter(this);
+    connect(news_, &QPlainTextEdit::textChanged, this, [this] { ShowPopup(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(news_);
+
+    // Enabled from creation, so that it also ticks once after start-up.
+    timer1_.setInterval(showTime);
+    connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    timer1_.start();
+
+    fade_.setDuration(int(fadeTime.count()));
+    fade_.setStartValue(1.0);
+    fade_.setEndValue(0.0);
+    connect(&fade_, &QPropertyAnimation::finished, this, [this] {
+        hide();
+        setWindowOpacity(1.0);
+    });
 }
+
+TfmPopup::~TfmPopup() = default;
+
+void TfmPopup::SetTunePlayer(std::unique_ptr<TunePlayer> player) { player_ = std::move(player); }
 
 void TfmPopup::ClearNews() { news_->clear(); }
 
 void TfmPopup::AddNewsLine(const std::string& line) { news_->appendPlainText(FromWire(line)); }
+
+void TfmPopup::ShowPopup() {
+    // A popup on its way out counts as gone: the new text gets a popup of its own.
+    if (!IsInTray || !IsInTray() || (isVisible() && !Fading())) return;
+    StopFade();
+    PlayTune();
+    PlaceInCorner();
+    show();
+    raise();
+    // A timer already counting keeps its count.
+    if (!timer1_.isActive()) timer1_.start();
+}
+
+void TfmPopup::PlayTune() {
+    if (!player_ || !QFileInfo::exists(tuneFile_)) return;
+    try {
+        player_->Play(tuneFile_.toStdString());
+    } catch (const MediaError& e) {
+        // The popup shows all the same; the user hears once why there is no tune.
+        if (mediaErrorReported_) return;
+        mediaErrorReported_ = true;
+        if (ReportMediaError) ReportMediaError(QString::fromUtf8(e.what()));
+    }
+}
+
+void TfmPopup::PlaceInCorner() {
+    // The full screen, not the work area: the popup may cover a panel at the bottom.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect full = screen->geometry();
+    move(full.x() + full.width() - width(), full.y() + full.height() - height() - kBottomGap);
+}
+
+void TfmPopup::Timer1Timer() {
+    if (isVisible()) FormClose();
+    timer1_.stop();
+}
+
+void TfmPopup::mNewsDblClick() {
+    FormClose();
+    timer1_.stop();
+    if (ShowMainWindow) ShowMainWindow();
+}
+
+void TfmPopup::FormClose() {
+    if (!isVisible() || Fading()) return;
+    fade_.start();
+}
+
+void TfmPopup::StopFade() {
+    if (!Fading()) return;
+    fade_.stop();
+    setWindowOpacity(1.0);
+}
+
+void TfmPopup::closeEvent(QCloseEvent* event) {
+    // Every close fades out first.
+    event->ignore();
+    FormClose();
+}
+
+bool TfmPopup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == news_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        mNewsDblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 }  // namespace plivant

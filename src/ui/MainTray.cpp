@@ -1,0 +1,90 @@
+#include "ui/MainTray.h"
+
+#include <QEvent>
+#include <QMessageBox>
+#include <QWidget>
+#include <QWindowStateChangeEvent>
+
+#include "resources/Images.h"
+#include "ui/TMainForm1.h"
+#include "ui/VendorInfo.h"
+
+namespace plivant {
+
+namespace {
+const char* kCannotCreateIcon = "Cannot create shell notification icon";
+}
+
+MainTray::MainTray(TMainForm1& mainWindow, QObject* parent)
+    : QObject(parent), window_(mainWindow) {
+    tiMain_.setObjectName("tiMain");
+    tiMain_.setIcon(images::ProgramIcon());
+    tiMain_.setToolTip(vendor::kTitle);
+    BuildMenu();
+    tiMain_.setContextMenu(&popupMenu1_);
+    connect(&tiMain_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { tiMainClick(reason); });
+    ShowError = [this](const QString& text) {
+        QMessageBox::critical(&window_, vendor::kTitle, text);
+    };
+    window_.installEventFilter(this);
+    mainWindow.IsInTray = [this] { return IsInTray(); };
+}
+
+void MainTray::BuildMenu() {
+    popupMenu1_.setObjectName("PopupMenu1");
+    QAction* show = popupMenu1_.addAction(images::MenuImage(images::kArrowUpLeftImage),
+                                          QString::fromUtf8("Показать"));
+    show->setObjectName("Show1");
+    connect(show, &QAction::triggered, this, [this] { RestoreFromTray(); });
+    popupMenu1_.addSeparator()->setObjectName("N5");
+    QAction* exit =
+        popupMenu1_.addAction(images::MenuImage(images::kPowerImage), QString::fromUtf8("Выход"));
+    exit->setObjectName("Exit1");
+    connect(exit, &QAction::triggered, this, [this] { window_.close(); });
+}
+
+bool MainTray::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::WindowStateChange) {
+        auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        bool minimised = window_.windowState() & Qt::WindowMinimized;
+        if (minimised && !(change->oldState() & Qt::WindowMinimized)) {
+            // Hidden once the minimise has run its course, not in the middle of it.
+            QMetaObject::invokeMethod(
+                this, [this] {
+                    if (window_.isMinimized()) HideToTray();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MainTray::HideToTray() {
+    if (!TrayAvailable()) {
+        // Without a notification area the window stays on screen: hidden with no icon, the user
+        // could never get it back.
+        window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+        window_.show();
+        ShowError(kCannotCreateIcon);
+        return;
+    }
+    window_.hide();
+    tiMain_.show();
+}
+
+void MainTray::RestoreFromTray() {
+    window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+    window_.show();
+    tiMain_.hide();
+    window_.raise();
+    window_.activateWindow();
+    window_.repaint();
+}
+
+void MainTray::tiMainClick(QSystemTrayIcon::ActivationReason reason) {
+    // The first click of a double-click has restored the window already.
+    if (reason == QSystemTrayIcon::Trigger) RestoreFromTray();
+}
+
+}  // namespace plivant

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <functional>
+
+namespace plivant {
+
+class TMainForm1;
+
+// The notification-area icon tiMain and its menu PopupMenu1. The main window hides in the tray
+// whenever it is minimised (Ctrl+T minimises it too); a click on the icon or "Показать" brings
+// it back, "Выход" closes it (which ends the program). Answers the main window's IsInTray.
+class MainTray : public QObject {
+public:
+    explicit MainTray(TMainForm1& mainWindow, QObject* parent = nullptr);
+
+    void HideToTray();
+    void RestoreFromTray();
+    // True exactly while the icon is shown.
+    bool IsInTray() const { return tiMain_.isVisible(); }
+
+    QSystemTrayIcon& tiMain() { return tiMain_; }
+    QMenu& PopupMenu1() { return popupMenu1_; }
+
+    // Whether a notification area runs; tests stand in for one.
+    std::function<bool()> TrayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+    // Shows an error to the user; a message box unless replaced.
+    std::function<void(const QString&)> ShowError;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void tiMainClick(QSystemTrayIcon::ActivationReason reason);
+
+    TMainForm1& window_;
+    QSystemTrayIcon tiMain_;
+    QMenu popupMenu1_;
+};
+
+}  // namespace plivant

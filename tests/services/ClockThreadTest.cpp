@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "FakeFeed.h"
+#include "feed/FakeView.h"
+#include "feed/FeedTexts.h"
+#include "services/ClockThread.h"
+#include "support/ScriptedServer.h"
+#include "support/WaitFor.h"
+
+namespace plivant::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kReply = "\n55191 09-12-26 21:30:05 00 0 0 150.0 UTC(NIST) *\n";
+constexpr uint32_t kLampUntouched = 0xFFFFFFFF;
+
+ScriptedServer::Script Answer(std::string reply) {
+    return [reply](Peer& peer) {
+        peer.Send(reply);
+        peer.Close();
+    };
+}
+
+// The clock's hand-offs need the event loop running: waits in these tests pump it.
+struct ClockFixture : ::testing::Test {
+    void Start(uint16_t port, std::chrono::milliseconds interval = 100ms) {
+        ClockOptions options{{"127.0.0.1", std::to_string(port)}, interval, 2000ms, 2000ms};
+        clock = std::make_unique<ClockThread>(view, feed, options);
+        clock->Start();
+    }
+    void NoConnectionShown() { view.status[2] = texts::NoConnection(); }
+
+    FakeView view;
+    FakeFeed feed;
+    std::unique_ptr<ClockThread> clock;
+};
+
+TEST_F(ClockFixture, AnAnswerShowsBothTimesAndLeavesAHealthyFeedAlone) {
+    ScriptedServer server(Answer(kReply));
+    feed.live = true;
+    Start(server.Port());
+    ASSERT_TRUE(WaitFor([&] { return view.status[1] == "GMT: 21:30"; }));
+    EXPECT_EQ(view.status[0], "MSK: 00:30");
+    ASSERT_TRUE(WaitFor([&] { return server.Accepted() >= 3; }));
+    EXPECT_EQ(view.lamp, kLampUntouched);
+    EXPECT_EQ(feed.starts, 0);
+}
+
+TEST_F(ClockFixture, NoConnectionInTheStatusBarRestartsTheFeedEachPass) {
+    ScriptedServer server(Answer(kReply));
+    NoConnectionShown();
+    Start(server.Port());
+    ASSERT_TRUE(WaitFor([&] { return feed.starts >= 2; }));
+    EXPECT_EQ(view.lamp, MainView::kLampRed);
+    EXPECT_EQ(view.status[0], "MSK: 00:30");
+}
+
+TEST_F(ClockFixture, NoAnswerRestartsOnlyAFeedThatIsNotLive) {
+    struct Case {
+        const char* name;
+        ScriptedServer::Script script;
+    };
+    const Case silences[] = {
+        {"closed without data", [](Peer& peer) { peer.Close(); }},
+        {"CR LF first", Answer("\r\n21:30:05\r\n")},
+    };
+    for (const Case& c : silences) {
+        SCOPED_TRACE(c.name);
+        ScriptedServer server(c.script);
+        feed = FakeFeed{};
+        view.lamp = kLampUntouched;
+        feed.live = true;
+        Start(server.Port());
+        ASSERT_TRUE(WaitFor([&] { return server.Accepted() >= 3; }));
+        Pump(50ms);
+        EXPECT_EQ(feed.starts, 0);
+        EXPECT_EQ(view.lamp, kLampUntouched);
+
+        feed.live = false;
+        ASSERT_TRUE(WaitFor([&] { return feed.starts >= 2; }));
+        EXPECT_EQ(view.lamp, MainView::kLampRed);
+        EXPECT_EQ(view.status[1], "");  // no time shown
+        clock.reset();
+    }
+}
+
+TEST_F(ClockFixture, AStartInProgressIsNotStartedAgain) {
+    feed.starting = true;
+    int asked = 0;
+    feed.OnStart = [&] { ++asked; };
+    Start(ScriptedServer::RefusingPort());
+    ASSERT_TRUE(WaitFor([&] { return view.lamp == MainView::kLampRed; }));
+    Pump(300ms);
+    EXPECT_EQ(asked, 0);
+}
+
+TEST_F(ClockFixture, PassesWithoutAnswerWaitTheirInterval) {
+    ScriptedServer server([](Peer& peer) { peer.Close(); });
+    auto begin = Clock::now();
+    Start(server.Port(), 200ms);
+    ASSERT_TRUE(WaitFor([&] { return feed.starts >= 3; }));
+    Pump(300ms);
+    auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
+    EXPECT_LE(server.Accepted(), elapsed / 200ms + 1);
+}
+
+TEST_F(ClockFixture, AReplyWithoutAnHourIsSkipped) {
+    const char* replies[] = {"ab:cd\r\n", "1:30:00\r\n", "no time here\r\n"};
+    for (const char* reply : replies) {
+        SCOPED_TRACE(reply);
+        ScriptedServer server(Answer(reply));
+        Start(server.Port());
+        ASSERT_TRUE(WaitFor([&] { return server.Accepted() >= 3; }));
+        // An answer all the same: the watchdog stays quiet and the panels keep their texts.
+        EXPECT_EQ(view.status[0], "");
+        EXPECT_EQ(view.status[1], "");
+        EXPECT_EQ(feed.starts, 0);
+        clock.reset();
+    }
+}
+
+TEST_F(ClockFixture, DestroyedWhileWaitingAnywhere) {
+    // In the interval's sleep.
+    ScriptedServer answering(Answer(kReply));
+    Start(answering.Port(), 1h);
+    ASSERT_TRUE(WaitFor([&] { return !view.status[1].empty(); }));
+    clock.reset();
+
+    // On a server that accepts and never answers.
+    ScriptedServer mute([](Peer& peer) { peer.ReadLine(10s); });
+    Start(mute.Port(), 1h);
+    ASSERT_TRUE(mute.WaitForAccepted(1));
+    clock.reset();
+
+    // In a hand-off to the UI thread, which is not running its event loop.
+    view.status[1].clear();
+    ScriptedServer again(Answer(kReply));
+    Start(again.Port(), 1h);
+    ASSERT_TRUE(again.WaitForClosed(1));
+    std::this_thread::sleep_for(50ms);
+    clock.reset();
+    EXPECT_EQ(view.status[1], "");
+}
+
+}  // namespace
+}  // namespace plivant::test
