@@ -56,10 +56,10 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     WireTrayAndPopup();
 
     addresses_ = LoadServiceAddresses(store_);
-    startup_ = std::make_unique<StartupTimer>(
-        StartupContext{main_->View(), banner_, *feedPort_, settings_, [this] { StartClock(); },
-                       &OpenAddress},
-        addresses_.Headlines, StartupTimings{}, main_.get());
+    startup_ =
+        std::make_unique<StartupTimer>(StartupContext{main_->View(), banner_, *feedPort_, settings_,
+                                                      [this] { StartClock(); }, &OpenAddress},
+                                       addresses_.Headlines, StartupTimings{}, main_.get());
     main_->BannerClick = [this] { startup_->stNewsClick(); };
 }
 

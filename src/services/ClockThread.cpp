@@ -25,7 +25,9 @@ ClockThread::~ClockThread() {
     if (thread_.joinable()) thread_.join();
 }
 
-void ClockThread::Start() { thread_ = std::thread([this] { Run(); }); }
+void ClockThread::Start() {
+    thread_ = std::thread([this] { Run(); });
+}
 
 void ClockThread::Run() {
     do {

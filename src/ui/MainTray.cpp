@@ -15,8 +15,7 @@ namespace {
 const char* kCannotCreateIcon = "Cannot create shell notification icon";
 }
 
-MainTray::MainTray(TMainForm1& mainWindow, QObject* parent)
-    : QObject(parent), window_(mainWindow) {
+MainTray::MainTray(TMainForm1& mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
     tiMain_.setObjectName("tiMain");
     tiMain_.setIcon(images::ProgramIcon());
     tiMain_.setToolTip(vendor::kTitle);
@@ -51,7 +50,8 @@ bool MainTray::eventFilter(QObject* watched, QEvent* event) {
         if (minimised && !(change->oldState() & Qt::WindowMinimized)) {
             // Hidden once the minimise has run its course, not in the middle of it.
             QMetaObject::invokeMethod(
-                this, [this] {
+                this,
+                [this] {
                     if (window_.isMinimized()) HideToTray();
                 },
                 Qt::QueuedConnection);

@@ -99,10 +99,12 @@ void TunePlayer::OpenSynth() {
         fluid_settings_setstr(fluid->Settings, name.c_str(), value.c_str());
     }
     fluid->Synth = new_fluid_synth(fluid->Settings);
-    if (!fluid->Synth) throw MediaError(FluidLog::Instance().Errors("Cannot create the synthesizer"));
+    if (!fluid->Synth) {
+        throw MediaError(FluidLog::Instance().Errors("Cannot create the synthesizer"));
+    }
     if (fluid_synth_sfload(fluid->Synth, options_.SoundFont.c_str(), 1) == FLUID_FAILED) {
-        throw MediaError(FluidLog::Instance().Errors("Cannot load the sound font " +
-                                                     options_.SoundFont));
+        throw MediaError(
+            FluidLog::Instance().Errors("Cannot load the sound font " + options_.SoundFont));
     }
     fluid_ = std::move(fluid);
 }
@@ -132,7 +134,8 @@ void TunePlayer::Play(const std::string& midiPath) {
 }
 
 bool TunePlayer::Playing() const {
-    return fluid_ && fluid_->Player && fluid_player_get_status(fluid_->Player) == FLUID_PLAYER_PLAYING;
+    return fluid_ && fluid_->Player &&
+           fluid_player_get_status(fluid_->Player) == FLUID_PLAYER_PLAYING;
 }
 
 void TunePlayer::Stop() {

@@ -1,51 +1,30 @@
 #!/usr/bin/env bash
-# The real program under Xvfb with a window manager and a tray host, against the demo wire:
+# The real program under Xvfb with a window manager and a tray host, against the demo server:
 # a minimised window hides behind a tray icon, news meanwhile pop up in the bottom-right corner,
 # a click on the icon brings the window back, and "Выход" in the icon's menu ends the program.
 # KEEP_SHOTS=DIR keeps the screenshots.
 set -euo pipefail
 plivant=$1
 server_bin=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-free_port() {
-  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'
-}
+source "$(dirname "$0")/lib.sh"
+keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
 # Polls a command for up to five seconds.
 wait_until() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
-mkdir -p "$work/bin" "$work/config/Brellan" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$plivant" "$work/bin/plivant"  # without message.mid: no tune, so no sound device needed
-printf '127.0.0.1' > "$work/bin/servers.ini"
-printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n"показывать время"=dword:00000000\r\n"показывать ID"=dword:00000000\r\n"показывать дату"=dword:00000000\r\n"показывать флаги"=dword:00000001\r\n"порт"="%s"\r\n"количество новостей"="20"\r\n"Подключаться при включении"=dword:00000001\r\n"язык новостей"=dword:00000000\r\n"адрес заголовков"="http://127.0.0.1:%s/fxnews.txt"\r\n"сервер времени"="127.0.0.1:%s"\r\n\r\n' "$port" "$http" "$daytime" \
-  | iconv -f UTF-8 -t WINDOWS-1251 > "$work/config/Brellan/Plivant.reg"
-
-"$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null &
-pids+=($!)
-for display in $(seq 150 199); do [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break; done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-wait_until xdpyinfo >/dev/null 2>&1 || fail "no X server"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1 &
-pids+=($!)
-
+# No message.mid next to the program: no tune, so no sound device needed.
+install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
+  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000000' \
+  "\"порт\"=\"$port\"" '"количество новостей"="20"' \
+  '"Подключаться при включении"=dword:00000001' '"язык новостей"=dword:00000000' \
+  "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" "\"сервер времени\"=\"127.0.0.1:$daytime\""
+start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
+start_xvfb
+start openbox >/dev/null 2>&1
+start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1
 # Without a session bus Qt docks its icon in the XEmbed tray host.
-env -u DBUS_SESSION_BUS_ADDRESS "$work/bin/plivant" >/dev/null 2>&1 &
-app=$!
-pids+=($app)
+start env -u DBUS_SESSION_BUS_ADDRESS "$work/bin/plivant" >"$app_log" 2>&1
+app=$last
 
 # Mapped windows of the program titled like it: id, width, height, left, top.
 windows() {

@@ -4,36 +4,21 @@
 set -euo pipefail
 plivant=$1
 server_bin=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  if [[ -n "${KEEP_SHOT:-}" && -f "$work/shot.png" ]]; then cp "$work/shot.png" "$KEEP_SHOT"; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh"
+keep_shots() { if [[ -n "${KEEP_SHOT:-}" && -f "$work/shot.png" ]]; then cp "$work/shot.png" "$KEEP_SHOT"; fi; }
 
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
-mkdir -p "$work/bin" "$work/config/Brellan" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$plivant" "$work/bin/plivant"
-printf '127.0.0.1' > "$work/bin/servers.ini"
-printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n"показывать время"=dword:00000000\r\n"показывать ID"=dword:00000000\r\n"показывать дату"=dword:00000000\r\n"показывать флаги"=dword:00000001\r\n"порт"="%s"\r\n"количество новостей"="100"\r\n"Подключаться при включении"=dword:00000001\r\n"язык новостей"=dword:00000000\r\n\r\n' "$port" \
-  | iconv -f UTF-8 -t WINDOWS-1251 > "$work/config/Brellan/Plivant.reg"
+port=$(free_port); daytime=$(free_port); http=$(free_port)
+install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
+  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000001' "\"порт\"=\"$port\"" \
+  '"количество новостей"="100"' '"Подключаться при включении"=dword:00000001' \
+  '"язык новостей"=dword:00000000' "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" \
+  "\"сервер времени\"=\"127.0.0.1:$daytime\""
 
-"$server_bin" --port "$port" --rate 0 >/dev/null &
-pids+=($!)
-for display in $(seq 150 199); do [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break; done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0 >/dev/null
+start_xvfb
 
-"$work/bin/plivant" >/dev/null 2>&1 &
-app=$!
-pids+=($app)
+start "$work/bin/plivant" >"$app_log" 2>&1
+app=$last
 window=""
 for _ in $(seq 100); do
   window=$(xdotool search --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null | head -1) && [[ -n "$window" ]] && break

@@ -24,9 +24,9 @@ public:
     }
     void Answer(const QByteArray& path, const QByteArray& status, const QByteArray& body,
                 const QByteArray& extraFields = {}) {
-        answers_[path] = "HTTP/1.1 " + status + "\r\nContent-Length: " +
-                         QByteArray::number(body.size()) + "\r\n" + extraFields +
-                         "Connection: close\r\n\r\n" + body;
+        answers_[path] = "HTTP/1.1 " + status +
+                         "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n" +
+                         extraFields + "Connection: close\r\n\r\n" + body;
     }
     int Requests() const { return requests_; }
 

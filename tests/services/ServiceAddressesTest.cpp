@@ -36,8 +36,8 @@ TEST_F(AddressesFixture, StoredValuesPointElsewhere) {
 }
 
 TEST_F(AddressesFixture, EmptyOrMistypedValuesAndABrokenStoreGiveTheDefaults) {
-    WriteBytes(Path(), RegistryText({R"("адрес заголовков"="")",
-                                     R"("сервер времени"=dword:0000000d)"}));
+    WriteBytes(Path(),
+               RegistryText({R"("адрес заголовков"="")", R"("сервер времени"=dword:0000000d)"}));
     EXPECT_EQ(Load().Headlines, DefaultServiceAddresses().Headlines);
     EXPECT_EQ(Load().TimeServer, DefaultServiceAddresses().TimeServer);
 

@@ -19,7 +19,9 @@ bool DaytimeServer::Listen(const QHostAddress& address, quint16 port) {
 QByteArray DaytimeServer::Reply(const QDateTime& utc) {
     qint64 mjd = utc.date().toJulianDay() - kModifiedJulianOffset;
     QString stamp = utc.toString("yy-MM-dd hh:mm:ss");
-    return QString("\n%1 %2 00 0 0 150.0 UTC(DEMO) *\n").arg(mjd, 5, 10, QChar('0')).arg(stamp)
+    return QString("\n%1 %2 00 0 0 150.0 UTC(DEMO) *\n")
+        .arg(mjd, 5, 10, QChar('0'))
+        .arg(stamp)
         .toLatin1();
 }
 

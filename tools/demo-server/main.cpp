@@ -34,10 +34,10 @@ int main(int argc, char** argv) {
     parser.addOption({"port", "News port (default 2000).", "PORT", "2000"});
     parser.addOption({"rate", "Seconds between live items (default 4; 0: none).", "SECONDS", "4"});
     parser.addOption({"bind", "Address to listen on (default 127.0.0.1).", "ADDRESS", "127.0.0.1"});
-    parser.addOption({"daytime-port", "Also serve the daytime protocol (RFC 867) on PORT.", "PORT",
-                      "0"});
-    parser.addOption({"http-port", "Also serve the headline file /fxnews.txt over HTTP on PORT.",
-                      "PORT", "0"});
+    parser.addOption(
+        {"daytime-port", "Also serve the daytime protocol (RFC 867) on PORT.", "PORT", "0"});
+    parser.addOption(
+        {"http-port", "Also serve the headline file /fxnews.txt over HTTP on PORT.", "PORT", "0"});
     parser.process(app);
 
     bool portOk = false, rateOk = false, daytimeOk = false, httpOk = false;

@@ -37,27 +37,28 @@ void PutDelta(std::string& out, uint32_t value) {
 std::vector<Event> TuneEvents() {
     const uint8_t vibraphone = 11, electricPiano = 4;  // General MIDI programs, from zero
     const Note notes[] = {
-        {0, 76, 88, 0 * kEighth, kEighth},   // E5
-        {0, 79, 92, 1 * kEighth, kEighth},   // G5
-        {0, 84, 96, 2 * kEighth, kEighth},   // C6
+        {0, 76, 88, 0 * kEighth, kEighth},       // E5
+        {0, 79, 92, 1 * kEighth, kEighth},       // G5
+        {0, 84, 96, 2 * kEighth, kEighth},       // C6
         {0, 88, 100, 3 * kEighth, 4 * kEighth},  // E6 over
         {0, 81, 72, 3 * kEighth, 4 * kEighth},   // A5: the sixth
         {1, 60, 48, 0, 7 * kEighth},             // C4 under it all
     };
     std::vector<Event> events = {
-        {0, {0xFF, 0x51, 0x03, uint8_t(kMicrosPerQuarter >> 16), uint8_t(kMicrosPerQuarter >> 8),
-             uint8_t(kMicrosPerQuarter)}},
+        {0,
+         {0xFF, 0x51, 0x03, uint8_t(kMicrosPerQuarter >> 16), uint8_t(kMicrosPerQuarter >> 8),
+          uint8_t(kMicrosPerQuarter)}},
         {0, {0xC0, vibraphone}},
         {0, {0xC1, electricPiano}},
     };
     for (const Note& n : notes) {
-        events.push_back({n.Start, {uint8_t(0x90 | n.Channel), uint8_t(n.Key), uint8_t(n.Velocity)}});
+        events.push_back(
+            {n.Start, {uint8_t(0x90 | n.Channel), uint8_t(n.Key), uint8_t(n.Velocity)}});
         events.push_back({n.Start + n.Length, {uint8_t(0x80 | n.Channel), uint8_t(n.Key), 64}});
     }
     // Events at the same tick keep the order above: a note ends before the next one starts.
-    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
-        return a.Tick < b.Tick;
-    });
+    std::stable_sort(events.begin(), events.end(),
+                     [](const Event& a, const Event& b) { return a.Tick < b.Tick; });
     int last = events.back().Tick;
     events.push_back({last + kEighth, {0xFF, 0x2F, 0x00}});
     return events;
