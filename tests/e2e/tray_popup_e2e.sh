@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Xvfb with a window manager and a tray host, against the demo server:
 # a minimised window hides behind a tray icon, news meanwhile pop up in the bottom-right corner,
-# a click on the icon brings the window back, and "Выход" in the icon's menu ends the program.
+# the icon returns to a tray host started anew, a click on it brings the window back, and
+# "Выход" in the icon's menu ends the program.
 # KEEP_SHOTS=DIR keeps the screenshots.
 set -euo pipefail
 plivant=$1
@@ -21,7 +22,9 @@ install_client "$plivant" '"показывать время"=dword:00000000' '"�
 start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
 start_xvfb
 start openbox >/dev/null 2>&1
-start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1
+start_tray_host() { start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1; }
+start_tray_host
+tray_host=$last
 # Without a session bus Qt docks its icon in the XEmbed tray host.
 start env -u DBUS_SESSION_BUS_ADDRESS "$work/bin/plivant" >"$app_log" 2>&1
 app=$last
@@ -38,8 +41,9 @@ for line in sys.stdin:
 tray_icon() { windows | awk '$2 <= 64 && $3 <= 64 { print; exit }'; }
 popup_at() { windows | awk '$2 == 177 && $3 == 167 { print $4, $5; exit }'; }
 main_shown() { [[ -n "$(xdotool search --onlyvisible --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null)" ]]; }
-in_tray() { ! main_shown && [[ -n "$(tray_icon)" ]]; }
-shown_again() { main_shown && [[ -z "$(tray_icon)" ]]; }
+no_icon() { [[ -z "$(tray_icon)" ]]; }
+in_tray() { ! main_shown && ! no_icon; }
+shown_again() { main_shown && no_icon; }
 popup_up() { [[ -n "$(popup_at)" ]]; }
 click_icon() {
   read -r _ w h x y < <(tray_icon)
@@ -48,7 +52,7 @@ click_icon() {
 
 wait_until main_shown || fail "no window titled 'Vetrasol Plivant 1.0 beta'"
 window=$(xdotool search --name '^Vetrasol Plivant 1.0 beta$' | head -1)
-[[ -z "$(tray_icon)" ]] || fail "a tray icon before any minimise"
+no_icon || fail "a tray icon before any minimise"
 
 # The window manager's minimise.
 xdotool windowminimize "$window"
@@ -57,6 +61,12 @@ wait_until popup_up || fail "no popup for news arriving in the tray"
 read -r left top < <(popup_at)
 [[ "$left $top" == "$((1280 - 177)) $((1024 - 167 - 30))" ]] || fail "popup at $left,$top"
 import -window root "$work/tray-and-popup.png"
+
+# A tray host started anew gets the icon again.
+kill "$tray_host"
+wait_until no_icon || fail "the icon outlived its tray host"
+start_tray_host
+wait_until in_tray || fail "the icon did not come back to a new tray host"
 
 click_icon 1
 wait_until shown_again || fail "a click on the icon did not bring the window back"
