@@ -39,12 +39,23 @@ install_client() {
   export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 }
 
-# An X server on a free display, 1280 x 1024.
+# An X server on a display it picks itself (other test runs may start theirs at the same time),
+# 1280 x 1024.
 start_xvfb() {
-  local display
-  for display in $(seq 150 199); do [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break; done
-  start Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1
-  export DISPLAY=:$display
+  start Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1
+  for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+  [[ -s "$work/display" ]] || fail "no X server"
+  export DISPLAY=:$(tr -d '\n' < "$work/display")
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  fail "no X server on :$display"
+  fail "no X server on $DISPLAY"
+}
+
+# Openbox as window manager, once it has taken over the screen.
+start_window_manager() {
+  start openbox >/dev/null 2>&1
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "no window manager"
 }

@@ -21,7 +21,7 @@ install_client "$plivant" '"показывать время"=dword:00000000' '"�
   "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" "\"сервер времени\"=\"127.0.0.1:$daytime\""
 start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
 start_xvfb
-start openbox >/dev/null 2>&1
+start_window_manager
 start_tray_host() { start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1; }
 start_tray_host
 tray_host=$last
