@@ -39,14 +39,23 @@ install_client() {
   export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 }
 
-# An X server on a display it picks itself (other test runs may start theirs at the same time),
-# 1280 x 1024.
+# An X server on a free display, 1280 x 1024. Other test runs start theirs at the same time, some
+# with their own /tmp: a display counts as taken by its lock file or by a listening socket, and
+# the number is drawn at random from a wide range.
 start_xvfb() {
-  start Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1
-  for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-  [[ -s "$work/display" ]] || fail "no X server"
-  export DISPLAY=:$(tr -d '\n' < "$work/display")
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  local n
+  for _ in $(seq 50); do
+    n=$((1000 + RANDOM % 30000))
+    [[ -e /tmp/.X$n-lock ]] || grep -q "/tmp/.X11-unix/X$n\$" /proc/net/unix || break
+  done
+  start Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1
+  local xvfb=$last
+  export DISPLAY=:$n
+  for _ in $(seq 50); do
+    kill -0 "$xvfb" 2>/dev/null || fail "Xvfb could not start on $DISPLAY"
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
   fail "no X server on $DISPLAY"
 }
 
