@@ -51,7 +51,7 @@ start_xvfb() {
   start Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1
   local xvfb=$last
   export DISPLAY=:$n
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     kill -0 "$xvfb" 2>/dev/null || fail "Xvfb could not start on $DISPLAY"
     xdpyinfo >/dev/null 2>&1 && return 0
     sleep 0.1
@@ -62,7 +62,7 @@ start_xvfb() {
 # Openbox as window manager, once it has taken over the screen.
 start_window_manager() {
   start openbox >/dev/null 2>&1
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.1
   done

@@ -10,7 +10,7 @@ server_bin=$2
 source "$(dirname "$0")/lib.sh"
 keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
 # Polls a command for up to five seconds.
-wait_until() { for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+wait_until() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
 # No message.mid next to the program: no tune, so no sound device needed.

@@ -20,7 +20,7 @@ start_xvfb
 start "$work/bin/plivant" >"$app_log" 2>&1
 app=$last
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   window=$(xdotool search --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null | head -1) && [[ -n "$window" ]] && break
   sleep 0.1
 done
