@@ -1,7 +1,8 @@
 #include "skin/windows/TSkinWindowWnd.h"
 
-#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace skin {
@@ -14,11 +15,11 @@ void TSkinWindowWnd::Close() {
         window,
         [dialog] {
             if (!dialog) return;
-            if (auto* box = qobject_cast<QMessageBox*>(dialog.data())) {
-                if (QAbstractButton* escape = box->escapeButton()) {
-                    escape->click();
-                    return;
-                }
+            // A message box knows which of its buttons Escape clicks.
+            if (qobject_cast<QMessageBox*>(dialog.data())) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(dialog, &escape);
+                return;
             }
             if (auto* modal = qobject_cast<QDialog*>(dialog.data())) {
                 modal->reject();

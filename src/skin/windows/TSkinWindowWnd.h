@@ -11,7 +11,7 @@ public:
     TSkinWindowWnd(QWidget* dialog, TSkinEngine& engine) : TSkinWindow(dialog, true, engine) {}
     ~TSkinWindowWnd() override { Shutdown(); }
 
-    // Cancels the dialog, as Escape does: a message box's escape button, else a rejection.
+    // Cancels the dialog as Escape does.
     void Close() override;
 
 protected:
