@@ -58,7 +58,7 @@ bool WindowDragger::Move(const QPoint& global) {
         }
         state_ = State::Manual;
     }
-    if (state_ == State::Manual) Follow(global);
+    Follow(global);
     return false;
 }
 
