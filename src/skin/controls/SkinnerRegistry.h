@@ -45,7 +45,10 @@ public:
     std::unique_ptr<TSkinControl> FindSkinner(QWidget* widget, TSkinWindow& window) const;
 
 private:
+    void FindActiveRows();
+
     std::vector<SkinnerRow> rows_;
+    std::vector<SkinnerRow> active_;  // the rows whose skinner has a factory, in order
     QHash<QByteArray, SkinnerFactory> factories_;
 };
 

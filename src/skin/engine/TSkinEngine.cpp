@@ -18,6 +18,7 @@
 #include "skin/engine/SkinMenuStyle.h"
 #include "skin/engine/SkinSystemMenu.h"
 #include "skin/engine/WindowKinds.h"
+#include "skin/windows/SkinMenuBarStyle.h"
 #include "skin/windows/TSkinWindowVCL.h"
 #include "skin/windows/TSkinWindowWnd.h"
 
@@ -48,6 +49,8 @@ TSkinEngine::TSkinEngine(QWidget* form)
     reader_.OnLoaded = [this](TSkinReader&) { SkinLoaded(); };
     menuLook_.CheckMark = BuiltinCheckMark();
     AssignMenuFont(menuLook_.Font);
+    AssignCaptionFont(captionFont_);
+    captionMetrics_.emplace(captionFont_);
     menuStyle_ = std::make_unique<SkinMenuStyle>(menuLook_);
     menuStyler_ = std::make_unique<MenuStyler>(*menuStyle_);
     systemMenu_ = std::make_unique<SkinSystemMenu>(*this);
@@ -67,6 +70,7 @@ TSkinEngine::~TSkinEngine() {
         if (formGoing && window->Window() == form_) window->WindowGoing();
     }
     gone_.clear();
+    menuBarStyle_.reset();
     menuStyler_->RestoreAll();
 }
 
@@ -152,6 +156,7 @@ bool TSkinEngine::GetElementFrame(int bitmap, Bitmap& destination, int frameInde
 }
 
 void TSkinEngine::SkinLoaded() {
+    ++generation_;
     metrics_ = SkinMetrics::FromReader(reader_);
     pieces_ = FramePieces::FromReader(reader_);
     resources_.SetReader(&reader_);
@@ -250,6 +255,11 @@ void TSkinEngine::OwnerDrawMenu(QMenu* menu) {
 
 void TSkinEngine::RestoreMenu(QMenu* menu) {
     if (menu) menuStyler_->Restore(menu);
+}
+
+QStyle* TSkinEngine::MenuBarStyle() {
+    if (!menuBarStyle_) menuBarStyle_ = std::make_unique<SkinMenuBarStyle>(*this);
+    return menuBarStyle_.get();
 }
 
 bool TSkinEngine::IsOwnerDrawn(const QMenu* menu) const {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
+#include <QFontMetrics>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "skin/data/SkinReader.h"
@@ -93,6 +96,11 @@ public:
     const SkinResources& Resources() const { return resources_; }
     const MenuLook& Menus() const { return menuLook_; }
     const FramePieces& Pieces() const { return pieces_; }
+    // The window system's caption font and its measures, looked up once.
+    const QFont& CaptionFont() const { return captionFont_; }
+    const QFontMetrics& CaptionMetrics() const { return *captionMetrics_; }
+    // Counts the skins loaded, so that kept pictures know when they are out of date.
+    int SkinGeneration() const { return generation_; }
     QWidget* Form() const { return form_; }
 
     // Window registration.
@@ -114,6 +122,8 @@ public:
     void OwnerDrawMenu(QMenu* menu);
     void RestoreMenu(QMenu* menu);
     bool IsOwnerDrawn(const QMenu* menu) const;
+    // The style skinned menu bars wear, one for all of them.
+    QStyle* MenuBarStyle();
 
     // The last dialog whose skin window went with it, so that a late activation of it is not
     // taken for a new dialog.
@@ -132,8 +142,11 @@ private:
     SkinMetrics metrics_;
     FramePieces pieces_;
     MenuLook menuLook_;
+    QFont captionFont_;
+    std::optional<QFontMetrics> captionMetrics_;
     std::unique_ptr<QStyle> menuStyle_;
     std::unique_ptr<MenuStyler> menuStyler_;
+    std::unique_ptr<QStyle> menuBarStyle_;
     std::unique_ptr<SkinSystemMenu> systemMenu_;
     std::unique_ptr<ActivationWatcher> watcher_;
     std::vector<std::unique_ptr<TSkinWindow>> windows_;
@@ -148,6 +161,7 @@ private:
     bool skinDialogs_ = true;
     bool skinAllForms_ = true;
     bool unregistering_ = false;
+    int generation_ = 0;
     int disabledTag_ = 9999;
     QByteArray password_;
     QString skinFile_;

@@ -1,5 +1,7 @@
 #include "skin/windows/FramePieces.h"
 
+#include <algorithm>
+
 #include "skin/data/SkinReader.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/BitmapOps.h"
@@ -19,6 +21,19 @@ QImage Picture(const TSkinReader& reader, int index) {
 Bitmap PictureBitmap(const TSkinReader& reader, int index) {
     const Bitmap* bitmap = reader.GetBitmap(index);
     return bitmap ? *bitmap : Bitmap();
+}
+
+// Widens [begin, end) by the rows of `picture`, drawn at `top`, that hold the colour.
+void AddTransparentRows(const QImage& picture, int top, QRgb key, int& begin, int& end) {
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if ((row[x] & RGB_MASK) != key) continue;
+            begin = begin == end ? top + y : std::min(begin, top + y);
+            end = std::max(end, top + y + 1);
+            break;
+        }
+    }
 }
 
 }  // namespace
@@ -45,6 +60,17 @@ FramePieces FramePieces::FromReader(const TSkinReader& reader) {
                                       : frame.Image().convertToFormat(QImage::Format_RGB32);
     }
     p.ButtonSize = p.Buttons[1].size();
+    const QRgb key = ToQColor(trans).rgb() & RGB_MASK;
+    const int buttonTop = reader.GetMetric(metrics::TitleBarButtonPosY);
+    for (const QImage& piece : p.Title) {
+        AddTransparentRows(piece, 0, key, p.TransparentRowsBegin, p.TransparentRowsEnd);
+    }
+    for (const QImage& button : p.Buttons) {
+        if (button.format() == QImage::Format_RGB32) {
+            AddTransparentRows(button, buttonTop, key, p.TransparentRowsBegin,
+                               p.TransparentRowsEnd);
+        }
+    }
     return p;
 }
 

@@ -26,6 +26,10 @@ struct FramePieces {
     QImage MenuBar;  // "SKIN2_MENUBAR", may be empty
     bool TitleNeedsRegion = false;
     bool BottomNeedsRegion = false;
+    // The rows of the title pieces and caption buttons that hold the transparent colour: only
+    // these need filling in a composed title. Empty when none does.
+    int TransparentRowsBegin = 0;
+    int TransparentRowsEnd = 0;
 
     static FramePieces FromReader(const TSkinReader& reader);
 };

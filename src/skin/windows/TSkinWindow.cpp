@@ -96,7 +96,6 @@ void TSkinWindow::Initialize() {
 }
 
 void TSkinWindow::SkinChanged() {
-    painter_.Reset();
     if (LookOn()) {
         PaintFrame();
         ApplyRegion();
@@ -178,8 +177,9 @@ void TSkinWindow::PaintFrame() {
     window_->update(QRegion(window_->rect()) - window_->contentsRect());
 }
 
+// A hidden window gets its shape when it is shown.
 void TSkinWindow::ApplyRegion() {
-    if (!LookOn() || !NeedsRegion()) return;
+    if (!LookOn() || !NeedsRegion() || !window_->isVisible()) return;
     const FramePieces& pieces = engine_.Pieces();
     if (!pieces.TitleNeedsRegion && !pieces.BottomNeedsRegion) {
         window_->clearMask();
@@ -188,7 +188,8 @@ void TSkinWindow::ApplyRegion() {
     TitleState normal = CurrentTitleState();
     normal.Hot = caption::kNone;
     normal.Pressed = false;
-    window_->setMask(painter_.Shape(Geometry(), normal));
+    const QRegion shape = painter_.Shape(Geometry(), normal);
+    if (window_->mask() != shape) window_->setMask(shape);
 }
 
 void TSkinWindow::PutFrameOn() {
@@ -274,6 +275,7 @@ bool TSkinWindow::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Show:
             mouse_->Watch(window_->windowHandle());
+            ApplyRegion();
             break;
         default:
             break;

@@ -9,7 +9,6 @@
 #include "skin/draw/WorkArea.h"
 #include "skin/engine/SkinMarks.h"
 #include "skin/engine/TSkinEngine.h"
-#include "skin/windows/SkinMenuBarStyle.h"
 
 namespace skin {
 
@@ -130,11 +129,10 @@ void TSkinWindowVCL::SkinMenuBar(bool on) {
     }
     QMenuBar* bar = MenuBar();
     if (!bar) return;
-    if (!menuBarStyle_) menuBarStyle_ = std::make_unique<SkinMenuBarStyle>(Engine());
     menuBarLook_ = WidgetLook(bar);
     menuBarLook_.SetColor(QPalette::Window,
                           ToQColor(Engine().Metrics().MenuColors[menucolors::BarStart]));
-    menuBarLook_.SetStyle(menuBarStyle_.get());
+    menuBarLook_.SetStyle(Engine().MenuBarStyle());
 }
 
 void TSkinWindowVCL::AfterDefault(QEvent* event) {

@@ -3,13 +3,11 @@
 #include <QList>
 #include <QMenuBar>
 #include <QPointer>
-#include <memory>
 
 #include "skin/controls/WidgetLook.h"
 #include "skin/windows/TSkinWindow.h"
 
 class QMenu;
-class QStyle;
 
 namespace skin {
 
@@ -53,7 +51,6 @@ private:
     Qt::WindowFlags ownFlags_;
     bool allFormsSkinned_ = false;
     QList<QPointer<QMenu>> menus_;
-    std::unique_ptr<QStyle> menuBarStyle_;
     WidgetLook menuBarLook_;
     QRect fitted_;       // the work area given to the maximised form
     QRect normalPlace_;  // where it stood before
