@@ -23,7 +23,9 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 near() { (( $1 - $2 <= 2 && $2 - $1 <= 2 )); }
 
-# One run: drag the caption by (60, 40), then click the close button. The first step is one
+# One run: drag the caption by (60, 40); with a window manager (X11 keeps no maximised state
+# without one), maximise and restore with double clicks on the caption; then click the close
+# button. The first step is one
 # pixel, as a hand's is: the window system takes the move over from the second.
 run() {
   local mode=$1
@@ -49,6 +51,18 @@ run() {
   geometry "$window"
   near "$X" $((x0 + 60)) && near "$Y" $((y0 + 40)) \
     || fail "$mode" "dragged from $x0,$y0 by 60,40 but the window is at $X,$Y"
+  if [[ $mode == openbox ]]; then
+    local moved_x=$X moved_y=$Y height=$HEIGHT
+    xdotool mousemove $((X + 150)) $((Y + 20)) click --repeat 2 --delay 50 1
+    sleep 0.7
+    geometry "$window"
+    (( WIDTH == 1280 && HEIGHT == 1024 )) || fail "$mode" "maximised to ${WIDTH}x$HEIGHT"
+    xdotool mousemove 150 20 click --repeat 2 --delay 50 1
+    sleep 0.7
+    geometry "$window"
+    near "$X" "$moved_x" && near "$Y" "$moved_y" && (( WIDTH == width && HEIGHT == height )) \
+      || fail "$mode" "restored to ${WIDTH}x$HEIGHT at $X,$Y"
+  fi
   # The close button: 29 pixels from the right edge, 14 from the top, 19 wide.
   xdotool mousemove $((X + width - 29 - 10)) $((Y + 23)) click 1
   for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done

@@ -145,18 +145,21 @@ void TSkinWindowVCL::AfterDefault(QEvent* event) {
             break;
         case QEvent::Resize:
         case QEvent::WindowStateChange:
-            FitMaximized();
+            FitMaximized(event->type() == QEvent::Resize);
             break;
         default:
             break;
     }
 }
 
-// A maximised form covers the work area of its screen even without a window manager to see to
-// it; restored, it goes back to where it stood.
-void TSkinWindowVCL::FitMaximized() {
+// A maximised form that the window system left smaller than the work area of its screen is
+// made to cover it; restored, it goes back to where it stood. Only a resize tells: a window
+// manager sizes the window after the state has changed, and a size asked for meanwhile would
+// undo its maximising.
+void TSkinWindowVCL::FitMaximized(bool resized) {
     QWidget* form = Form();
     if (form->isMaximized()) {
+        if (!resized) return;
         const QRect area = GetWorkArea(form).adjusted(0, 0, 0, 1);
         if (area.isEmpty() || form->geometry() == area) return;
         if (form->height() < area.height() || form->width() < area.width()) {

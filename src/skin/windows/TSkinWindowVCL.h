@@ -46,7 +46,7 @@ private:
     void SetMinConstraints();
     void SkinMenus(bool on);
     void SkinMenuBar(bool on);
-    void FitMaximized();
+    void FitMaximized(bool resized);
 
     Qt::WindowFlags ownFlags_;
     bool allFormsSkinned_ = false;

@@ -4,6 +4,7 @@
 
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/Sk2Archive.h"
+#include "skin/data/SkinVocabulary.h"
 
 namespace skin::test {
 namespace {
@@ -81,20 +82,10 @@ SkinElements ProbeSkinElements() {
         SkinElement::Integer("SKIN2_BOTTOMREGIONMAXY", -1),
         SkinElement::Boolean("SKIN2_TITLEBARNEEDREGION", 1),
     };
-    const char* menuNames[13] = {"SKIN2_MENUBARSTARTCOLOR",
-                                 "SKIN2_MENUBARENDCOLOR",
-                                 "SKIN2_TOPSELECTEDMENUCOLOR",
-                                 "SKIN2_TOPSELECTEDMENUBORDERCOLOR",
-                                 "SKIN2_TOPSELECTEDMENUFONTCOLOR",
-                                 "SKIN2_TOPMENUFONTCOLOR",
-                                 "SKIN2_LEFTBARSTARTCOLOR",
-                                 "SKIN2_LEFTBARENDCOLOR",
-                                 "SKIN2_MENUITEMCOLOR",
-                                 "SKIN2_MENUITEMFONTCOLOR",
-                                 "SKIN2_SELECTEDMENUCOLOR",
-                                 "SKIN2_SELECTEDMENUBORDERCOLOR",
-                                 "SKIN2_SELECTEDMENUFONTCOLOR"};
-    for (int i = 0; i < 13; ++i) e.push_back(SkinElement::Integer(menuNames[i], kMenu[i]));
+    for (int i = 0; i < 13; ++i) {
+        const char* name = ElementName(ElementGroup::Color, colors::MenuBarStartColor + i);
+        e.push_back(SkinElement::Integer(name, kMenu[i]));
+    }
     return e;
 }
 

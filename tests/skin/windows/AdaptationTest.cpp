@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "FrameFixture.h"
+#include "skin/data/ContainerWriter.h"
+#include "skin/data/Sk2Archive.h"
 #include "skin/engine/SkinMarks.h"
 #include "support/WaitFor.h"
 
@@ -219,6 +221,42 @@ TEST_F(Adaptation, TheMenuBarWearsTheSkinsMenuColours) {
 
     engine->SetActive(false);
     EXPECT_EQ(bar->style(), own);
+}
+
+TEST_F(Adaptation, MenusMadeOnTheSpotAreDrawnByTheSkin) {
+    auto* edit = new QLineEdit(form.get());
+    form->setCentralWidget(edit);
+    ASSERT_TRUE(ShowAndWait(form.get()));
+    QMenu* context = edit->createStandardContextMenu();  // a child of the edit
+    context->popup(edit->mapToGlobal(QPoint(5, 5)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(context));
+    EXPECT_TRUE(engine->IsOwnerDrawn(context));
+    context->hide();
+    QMenu loose;  // no parent in a skinned window: left alone
+    loose.addAction("Item");
+    loose.popup(QPoint(5, 5));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&loose));
+    EXPECT_FALSE(engine->IsOwnerDrawn(&loose));
+    delete context;
+}
+
+// A skin without frame pictures gives windows no frame, and nothing breaks.
+TEST_F(Adaptation, ASkinWithoutFramePicturesLeavesNoFrame) {
+    SkinElements colours;
+    for (const SkinElement& e : ProbeSkinElements()) {
+        if (e.Kind != ekBitmap) colours.push_back(e);
+    }
+    engine->SetSkinData(WriteSkinContainer(WriteSk2Archive(colours)));
+    QWidget bare;
+    bare.resize(200, 100);
+    engine->RegisterWindow(&bare, false);
+    ASSERT_TRUE(ShowAndWait(&bare));
+    EXPECT_EQ(bare.size(), QSize(200, 100));
+    EXPECT_EQ(bare.palette().color(QPalette::Window), Q(kForm));
+    QTest::mouseMove(bare.windowHandle(), QPoint(100, 1));
+    QTest::mouseClick(bare.windowHandle(), Qt::LeftButton, {}, QPoint(190, 5));
+    EXPECT_FALSE(bare.grab().isNull());
+    EXPECT_TRUE(bare.isVisible());
 }
 
 TEST_F(Adaptation, AnotherSkinReskinsEveryWindow) {
