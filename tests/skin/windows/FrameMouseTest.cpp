@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QScreen>
 
 #include "FrameFixture.h"
 #include "support/WaitFor.h"
@@ -85,7 +86,8 @@ TEST_F(FrameMouse, DraggingTheCaptionMovesTheWindowUnlessMaximised) {
     EXPECT_FALSE(Skin().ButtonPressed());
 
     window->showMaximized();
-    ASSERT_TRUE(WaitFor([&] { return window->isMaximized(); }));
+    const QRect area = window->screen()->availableGeometry();
+    ASSERT_TRUE(WaitFor([&] { return window->isMaximized() && window->geometry() == area; }));
     const QPoint maximized = window->pos();
     Drag(Handle(), kCaption, QPoint(30, 20));
     EXPECT_EQ(window->pos(), maximized);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
 #include "FrameFixture.h"
 #include "skin/windows/FramePieces.h"
 
@@ -90,7 +92,9 @@ TEST_F(Frame, CaptionButtonsShowNormalHotAndPressedFrames) {
     QTest::mouseRelease(Handle(), Qt::LeftButton, {}, QPoint(60, 20));
     EXPECT_EQ(Skin().HotButton(), caption::kNone);
     window->showMaximized();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isMaximized(); }));
+    const QRect area = window->screen()->availableGeometry();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->isMaximized() && window->geometry() == area; }));
     EXPECT_EQ(frameAt(Skin().Geometry().Button(caption::kMaximize)), 10);
 }
 
