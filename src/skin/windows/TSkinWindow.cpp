@@ -198,11 +198,16 @@ void TSkinWindow::PutFrameOn() {
     look_.PutOn(Geometry().Margins(), frameless);
     colours_.SetColor(QPalette::Window, ToQColor(engine_.Metrics().FormColor));
     mouse_->Watch(window_->windowHandle());
+    if (hasTitle_ && !menuKey_) {
+        menuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window_);
+        connect(menuKey_, &QShortcut::activated, this, [this] { ShowSystemMenu(); });
+    }
     window_->update();
 }
 
 void TSkinWindow::TakeFrameOff() {
     mouse_->Reset();
+    delete menuKey_;
     hotButton_ = caption::kNone;
     buttonPressed_ = false;
     colours_.Restore();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QShortcut>
 #include <QWidget>
 #include <memory>
 
@@ -131,6 +132,7 @@ private:
     ControlSkinning controls_;
     FramePainter painter_;
     std::unique_ptr<FrameMouse> mouse_;
+    QPointer<QShortcut> menuKey_;  // Alt+Space opens the system menu
     bool skinnedOnActivation_;
     bool initialized_ = false;
     bool skinned_ = false;

@@ -70,6 +70,10 @@ TEST_F(FrameMouse, TheIconAndARightClickOpenTheSystemMenu) {
     EXPECT_TRUE(items[0]->isEnabled() && items[1]->isEnabled() && items[3]->isEnabled());
     menu->hide();
 
+    QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([&] { return menu->isVisible(); }));
+    menu->hide();
+
     window->setFixedSize(window->size());  // no longer resizable: no maximise button
     QTest::mouseClick(Handle(), Qt::RightButton, {}, kCaption);
     ASSERT_TRUE(WaitFor([&] { return menu->isVisible(); }));
