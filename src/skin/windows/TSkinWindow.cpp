@@ -72,7 +72,7 @@ void TSkinWindow::Detach() {
     mouse_->Watch(nullptr);
     if (!window_) return;
     window_->removeEventFilter(this);
-    SetSkinnedMark(window_, false);
+    if (!windowGoing_) SetSkinnedMark(window_, false);  // no events to a form being destroyed
 }
 
 bool TSkinWindow::LookOn() const {

@@ -129,7 +129,10 @@ void TSkinWindowVCL::SkinMenuBar(bool on) {
     }
     QMenuBar* bar = MenuBar();
     if (!bar) return;
-    menuBarLook_ = WidgetLook(bar);
+    if (menuBarLook_.Widget() != bar) {
+        menuBarLook_.Restore();
+        menuBarLook_ = WidgetLook(bar);
+    }
     menuBarLook_.SetColor(QPalette::Window,
                           ToQColor(Engine().Metrics().MenuColors[menucolors::BarStart]));
     menuBarLook_.SetStyle(Engine().MenuBarStyle());
