@@ -12,14 +12,17 @@ inline constexpr char kSkinnedProperty[] = "skinSkinned";
 // Widgets the skin itself made or drives (a form's skinned menu bar): never given a skinner.
 inline constexpr char kInternalProperty[] = "skinInternal";
 
-// The object's Tag; 0 when it has none.
-inline int TagOf(const QObject* object) {
-    return object ? object->property(kTagProperty).toInt() : 0;
+// A dynamic property of the object; none without looking through its class's properties when
+// the object has no dynamic properties at all, as most widgets have not.
+inline QVariant Mark(const QObject* object, const char* name) {
+    if (!object || object->dynamicPropertyNames().isEmpty()) return {};
+    return object->property(name);
 }
 
-inline bool IsSkinned(const QObject* object) {
-    return object && object->property(kSkinnedProperty).toBool();
-}
+// The object's Tag; 0 when it has none.
+inline int TagOf(const QObject* object) { return Mark(object, kTagProperty).toInt(); }
+
+inline bool IsSkinned(const QObject* object) { return Mark(object, kSkinnedProperty).toBool(); }
 
 // Set while a skin window or skinner holds the widget; removed when it lets go.
 inline void SetSkinnedMark(QObject* object, bool on) {
@@ -27,7 +30,7 @@ inline void SetSkinnedMark(QObject* object, bool on) {
 }
 
 inline bool IsSkinInternal(const QObject* object) {
-    return object && object->property(kInternalProperty).toBool();
+    return Mark(object, kInternalProperty).toBool();
 }
 
 }  // namespace skin

@@ -5,7 +5,6 @@
 
 #include "skin/draw/Blit.h"
 #include "skin/draw/Fills.h"
-#include "skin/draw/SystemFonts.h"
 #include "skin/engine/TSkinEngine.h"
 #include "skin/windows/FramePieces.h"
 
@@ -53,9 +52,7 @@ void SkinMenuBarStyle::DrawItem(QPainter& painter, const QStyleOptionMenuItem& i
     const bool image = !item.icon.isNull() && !item.text.isEmpty();
     if (image) r.setLeft(r.left() + kImageSize);
     r.setTop(r.top() + 2);
-    QFont font;
-    AssignMenuFont(font);
-    painter.setFont(font);
+    painter.setFont(engine_.Menus().Font);
     painter.setPen(ToQColor(text));
     painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, item.text);
     if (image) {
