@@ -19,6 +19,9 @@
 #include "ui/VendorInfo.h"
 #include "ui/WindowMainView.h"
 
+#include "BuiltinSkin.h"
+#include "skin/engine/TSkinEngine.h"
+
 namespace plivant {
 
 namespace {
@@ -30,7 +33,7 @@ constexpr const char* kDefaultServer = "127.0.0.1";
 constexpr const char* kDefaultPort = "2000";
 }  // namespace
 
-TMainForm1::TMainForm1(Settings& settings, QWidget* parent)
+TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     : QMainWindow(parent), settings_(settings) {
     setObjectName("MainForm1");
     setWindowTitle(vendor::kTitle);
@@ -66,6 +69,7 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent)
     BuildMenu();
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     setMinimumSize(kMinimumSize);
+    CreateSkinEngine(skinned);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -79,6 +83,18 @@ MainView& TMainForm1::View() { return *view_; }
 void TMainForm1::FormCreate() {
     // FeedStarting is clear from the feed's creation; the grid's hint starts as "0 0".
     setWindowTitle(windowTitle() + " " + vendor::kVersionText);
+}
+
+// The skin is loaded before the form is registered; the form's first show skins the others.
+void TMainForm1::CreateSkinEngine(bool active) {
+    SkinEngine1 = new skin::TSkinEngine(this);
+    SkinEngine1->SetSkinData(skin::BuiltinSkinData());
+    SkinEngine1->SetBuiltIn(true);
+    SkinEngine1->SetSkinDialogs(true);
+    SkinEngine1->SetSkinAllForms(true);
+    SkinEngine1->SetDrawScrollBar(true);
+    SkinEngine1->SetActive(active);
+    SkinEngine1->Loaded();
 }
 
 void TMainForm1::SetDetailsWindow(TForm4* window) { details_->SetDetailsWindow(window); }

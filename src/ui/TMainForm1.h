@@ -11,6 +11,10 @@ class QAction;
 class QLabel;
 class QMenu;
 
+namespace skin {
+class TSkinEngine;
+}
+
 namespace plivant {
 
 class Feed;
@@ -27,7 +31,8 @@ struct Settings;
 // It owns the news store and the feed.
 class TMainForm1 : public QMainWindow {
 public:
-    explicit TMainForm1(Settings& settings, QWidget* parent = nullptr);
+    // `skinned` is the skin engine's Active at start.
+    explicit TMainForm1(Settings& settings, QWidget* parent = nullptr, bool skinned = true);
     ~TMainForm1() override;
 
     MainView& View();
@@ -51,6 +56,9 @@ public:
 
     QAction* Action(const char* name) const;
 
+    // Skins every window of the program with the built-in skin.
+    skin::TSkinEngine* SkinEngine1 = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -68,6 +76,7 @@ private:
     };
 
     void FormCreate();
+    void CreateSkinEngine(bool active);
     void BuildMenu();
     QWidget* BuildBottomPanel();
     QAction* AddItem(QMenu* menu, const char* name, const QString& text, int image,

@@ -1,0 +1,9 @@
+// The control families register their skinner classes here, one call per family, each written
+// in the family's own file.
+#include "skin/controls/SkinnerRegistry.h"
+
+namespace skin {
+
+void RegisterControlFamilies(SkinnerRegistry&) {}
+
+}  // namespace skin

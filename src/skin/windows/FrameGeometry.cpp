@@ -1,0 +1,95 @@
+#include "skin/windows/FrameGeometry.h"
+
+#include <algorithm>
+
+#include "skin/draw/Geometry.h"
+#include "skin/engine/SkinMetrics.h"
+#include "skin/windows/FramePieces.h"
+
+namespace skin {
+namespace {
+
+constexpr int kIconSize = 16;
+
+}  // namespace
+
+FrameGeometry::FrameGeometry(const SkinMetrics& metrics, const FramePieces& pieces,
+                             const QSize& window, const FrameTraits& traits)
+    : window_(window), traits_(traits) {
+    margins_ = QMargins(traits.HasBorders ? metrics.LeftBorderWidth : 0,
+                        traits.HasTitle ? metrics.TitleHeight : 0,
+                        traits.HasBorders ? metrics.RightBorderWidth : 0,
+                        traits.HasBorders ? metrics.BottomBorderHeight : 0);
+    const QSize button = pieces.ButtonSize;
+    const int shown = int(traits.Close) + int(traits.Maximize) + int(traits.Minimize);
+    buttonsWidth_ = button.width() * shown + 15 + 2 * (shown - 1);
+    if (pieces.FiveSections) buttonsWidth_ += pieces.Title[2].width();
+    textX_ = metrics.IconPosX + 20;
+    textMaxWidth_ = window.width() - textX_ - buttonsWidth_ - 4;
+    if (traits.SystemIcon) {
+        icon_ = QRect(std::max(metrics.IconPosX, 0), metrics.IconPosY <= 3 ? 4 : metrics.IconPosY,
+                      kIconSize, kIconSize);
+    } else {
+        textX_ -= 20;
+    }
+    // Right to left: close, maximise or restore, minimise, then help.
+    int x = window.width() - metrics.ButtonPosX - button.width();
+    const bool present[] = {false, traits.Close, traits.Maximize, traits.Minimize};
+    for (int element = caption::kClose; element <= caption::kMinimize; ++element) {
+        if (!present[element]) continue;
+        buttons_[size_t(element)] = QRect(QPoint(x, metrics.ButtonPosY), button);
+        x -= button.width() + 2;
+    }
+    if (traits.Help) buttons_[caption::kHelp] = QRect(QPoint(x, metrics.ButtonPosY), button);
+}
+
+int FrameGeometry::ElementAt(const QPoint& point) const {
+    if (!traits_.HasTitle) return caption::kNone;
+    // The rectangles count their right and bottom edges, as the skin's hit rectangles do.
+    auto hit = [&](const QRect& r) {
+        return !r.isEmpty() && PointInRect(point, RectLTRB(r.x(), r.y(), RightOf(r), BottomOf(r)));
+    };
+    int element = hit(icon_) ? caption::kIcon : caption::kNone;
+    for (int e = caption::kClose; e <= caption::kHelp; ++e) {
+        if (hit(buttons_[size_t(e)])) element = e;
+    }
+    return element;
+}
+
+FrameHit FrameGeometry::HitTest(const QPoint& point) const {
+    if (!QRect(QPoint(0, 0), window_).contains(point)) return {};
+    if (const int element = ElementAt(point); element != caption::kNone) {
+        return {FrameHit::CaptionElement, element, {}};
+    }
+    if (const Qt::Edges edges = ResizeEdges(point))
+        return {FrameHit::Border, caption::kNone, edges};
+    if (point.y() < margins_.top()) return {FrameHit::Caption, caption::kNone, {}};
+    const QRect client = QRect(QPoint(0, 0), window_).marginsRemoved(margins_);
+    if (!client.contains(point)) return {FrameHit::Border, caption::kNone, {}};
+    return {};
+}
+
+Qt::Edges FrameGeometry::ResizeEdges(const QPoint& point) const {
+    if (!traits_.Resizable || traits_.Maximized || !traits_.HasBorders) return {};
+    const int w = window_.width();
+    const int h = window_.height();
+    const int x = point.x();
+    const int y = point.y();
+    Qt::Edges edges;
+    if (x < std::max(margins_.left(), kResizeGrace)) edges |= Qt::LeftEdge;
+    if (x >= w - std::max(margins_.right(), kResizeGrace)) edges |= Qt::RightEdge;
+    if (y < kResizeGrace) edges |= Qt::TopEdge;
+    if (y >= h - std::max(margins_.bottom(), kResizeGrace)) edges |= Qt::BottomEdge;
+    if (!edges) return {};
+    if (edges & (Qt::LeftEdge | Qt::RightEdge)) {
+        if (y < kCornerGrace) edges |= Qt::TopEdge;
+        if (y >= h - kCornerGrace) edges |= Qt::BottomEdge;
+    }
+    if (edges & (Qt::TopEdge | Qt::BottomEdge)) {
+        if (x < kCornerGrace) edges |= Qt::LeftEdge;
+        if (x >= w - kCornerGrace) edges |= Qt::RightEdge;
+    }
+    return edges;
+}
+
+}  // namespace skin

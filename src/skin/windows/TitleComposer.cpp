@@ -1,0 +1,126 @@
+#include "skin/windows/TitleComposer.h"
+
+#include <QPainter>
+
+#include "skin/draw/Blit.h"
+#include "skin/draw/Geometry.h"
+#include "skin/draw/Text.h"
+#include "skin/engine/TSkinEngine.h"
+#include "skin/windows/FramePieces.h"
+
+namespace skin {
+namespace {
+
+// Stretched as the window system stretches pictures: pixels repeated, not blended.
+void Stretch(QPainter& painter, const QImage& piece, const QRect& target) {
+    CopyRect(painter, target, piece, piece.rect());
+}
+
+void Place(QPainter& painter, const QImage& piece, const QPoint& at) {
+    if (piece.isNull()) return;
+    ExactPainting exact(painter);
+    painter.drawImage(at, piece);
+}
+
+// The frame of a caption button: normal, hot, or hot and pressed.
+int ButtonFrame(int element, bool maximized, bool hot, bool pressed) {
+    int first = buttonframes::kClose;
+    if (element == caption::kMaximize) {
+        first = maximized ? buttonframes::kRestore : buttonframes::kMaximize;
+    } else if (element == caption::kMinimize) {
+        first = buttonframes::kMinimize;
+    } else if (element == caption::kHelp) {
+        first = buttonframes::kHelp;
+    }
+    return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
+}
+
+}  // namespace
+
+void TitleComposer::Reset() {
+    shortenedWidth_ = -1;
+    background_ = QImage();
+    backgroundSize_ = QSize();
+}
+
+QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& text) {
+    const int width = geometry.TextMaxWidth();
+    if (width != shortenedWidth_ || text != shortenedFrom_) {
+        shortened_ = EllipsisText(engine_.CaptionMetrics(), text, width);
+        shortenedFrom_ = text;
+        shortenedWidth_ = width;
+    }
+    return shortened_;
+}
+
+// Only a five-part title depends on the caption: its middle piece ends where the caption does.
+const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QString& caption) {
+    const FramePieces& pieces = engine_.Pieces();
+    const QSize size(geometry.Window().width(), geometry.TitleHeight());
+    const QString key = pieces.FiveSections ? caption : QString();
+    if (size == backgroundSize_ && key == backgroundCaption_) return background_;
+    const SkinMetrics& m = engine_.Metrics();
+    const int w = size.width();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ToQColor(m.FormColor));
+    QPainter painter(&image);
+    const QImage& first = pieces.Title[0];
+    const QImage& right = pieces.Title[pieces.FiveSections ? 4 : 2];
+    Place(painter, right, QPoint(w - right.width(), 0));
+    Place(painter, first, QPoint(0, 0));
+    int x = first.width();
+    const QImage* filler = &pieces.Title[1];
+    if (pieces.FiveSections) {
+        const int textEnd = m.IconPosX + 20 + engine_.CaptionMetrics().horizontalAdvance(caption);
+        Stretch(painter, pieces.Title[1], RectLTRB(x, 0, textEnd + 2, pieces.Title[1].height()));
+        x = textEnd + 2;
+        Place(painter, pieces.Title[2], QPoint(x, 0));
+        x += pieces.Title[2].width();
+        filler = &pieces.Title[3];
+    }
+    if (x < w - right.width()) {
+        Stretch(painter, *filler, RectLTRB(x, 0, w - right.width(), filler->height()));
+    }
+    // Too narrow for the first piece and the buttons: the first piece is squeezed.
+    if (w - geometry.ButtonsWidth() < first.width()) {
+        Place(painter, right, QPoint(w - right.width(), 0));
+        Stretch(painter, first, RectLTRB(0, 0, w - right.width(), size.height()));
+    }
+    painter.end();
+    background_ = image;
+    backgroundSize_ = size;
+    backgroundCaption_ = key;
+    return background_;
+}
+
+void TitleComposer::DrawDecorations(QImage& title, const FrameGeometry& geometry,
+                                    const TitleState& state, const QString& caption) {
+    const FramePieces& pieces = engine_.Pieces();
+    const FrameTraits& traits = geometry.Traits();
+    QPainter painter(&title);
+    if (traits.SystemIcon && !state.Icon.isNull()) {
+        ExactPainting exact(painter);
+        painter.drawPixmap(geometry.Icon().topLeft(), state.Icon.pixmap(geometry.Icon().size()));
+    }
+    for (int element = caption::kClose; element <= caption::kHelp; ++element) {
+        const QRect place = geometry.Button(element);
+        if (place.isEmpty()) continue;
+        const int frame =
+            ButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
+        Place(painter, pieces.Buttons[size_t(frame)], place.topLeft());
+    }
+    const QFontMetrics& metrics = engine_.CaptionMetrics();
+    painter.setFont(engine_.CaptionFont());
+    painter.setPen(state.TextColor);
+    const int top = engine_.Metrics().CaptionTop;
+    painter.drawText(QPoint(geometry.TextX(), top + metrics.ascent()), caption);
+}
+
+QImage TitleComposer::Compose(const FrameGeometry& geometry, const TitleState& state) {
+    const QString caption = Caption(geometry, state.Text);
+    QImage title = Background(geometry, caption).copy();
+    DrawDecorations(title, geometry, state, caption);
+    return title;
+}
+
+}  // namespace skin
