@@ -11,6 +11,7 @@
 #include "settings/TFormProp.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
+#include "skin/engine/TSkinEngine.h"
 #include "ui/MainTray.h"
 #include "ui/TForm4.h"
 #include "ui/TMainForm1.h"
@@ -35,6 +36,8 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     // The windows come into being in this order, each complete before the next.
     main_ = std::make_unique<TMainForm1>(settings_);
     tray_ = std::make_unique<MainTray>(*main_);
+    // The tray menu belongs to no window, so the engine is told about it.
+    main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
     feedLink_.Target = &main_->NewsFeed();
     feedPort_ = std::make_unique<FeedPortOf>(main_->NewsFeed());
     banner_.Label = main_->Banner();
