@@ -1,5 +1,6 @@
 #include "GalleryForm.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -61,9 +62,20 @@ QWidget* GalleryForm::BuildPages() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     pages_ = new QStackedWidget(central);
-    for (const GalleryPage& page : GalleryPages()) pages_->addWidget(page.Make(pages_));
+    pageChooser_ = new QComboBox(central);
+    pageChooser_->setObjectName("PageChooser");
+    for (const GalleryPage& page : GalleryPages()) {
+        QWidget* made = page.Make(pages_);
+        made->setObjectName(page.Name);
+        pages_->addWidget(made);
+        pageChooser_->addItem(page.Name);
+    }
+    connect(pageChooser_, &QComboBox::currentIndexChanged, pages_,
+            &QStackedWidget::setCurrentIndex);
     layout->addWidget(pages_, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel("Page:", central));
+    buttons->addWidget(pageChooser_);
     auto* dialog = new QPushButton("Dialog...", central);
     auto* message = new QPushButton("Message...", central);
     connect(dialog, &QPushButton::clicked, this, [this] { ShowDialog(); });
@@ -73,6 +85,13 @@ QWidget* GalleryForm::BuildPages() {
     buttons->addWidget(message);
     layout->addLayout(buttons);
     return central;
+}
+
+bool GalleryForm::ShowPage(const QString& name) {
+    const int index = pageChooser_->findText(name);
+    if (index < 0) return false;
+    pageChooser_->setCurrentIndex(index);
+    return true;
 }
 
 void GalleryForm::ShowDialog() {

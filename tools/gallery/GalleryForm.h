@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QComboBox;
 class QStackedWidget;
 
 namespace skin {
@@ -22,6 +23,8 @@ public:
     // The program's own modal dialog and message box, caught by the engine as any dialog is.
     void ShowDialog();
     void ShowMessage();
+    // Brings the page of that name to the front; false when there is none.
+    bool ShowPage(const QString& name);
 
 private:
     void BuildMenu();
@@ -29,6 +32,7 @@ private:
 
     skin::TSkinEngine* engine_ = nullptr;
     QStackedWidget* pages_ = nullptr;
+    QComboBox* pageChooser_ = nullptr;
 };
 
 }  // namespace gallery

@@ -18,7 +18,9 @@ std::optional<GalleryOptions> ParseOptions(const QStringList& arguments) {
                                   "WINDOW", "form");
     const QCommandLineOption shot(
         "screenshot", "Save the front window with its frame as a PNG and exit.", "OUT.png");
-    parser.addOptions({skin, noSkin, show, shot});
+    const QCommandLineOption page("page", "The page of controls shown at start.", "NAME");
+    const QCommandLineOption listPages("list-pages", "Print the page names, one a line, and exit.");
+    parser.addOptions({skin, noSkin, show, shot, page, listPages});
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()),
                      qPrintable(parser.helpText()));
@@ -30,6 +32,8 @@ std::optional<GalleryOptions> ParseOptions(const QStringList& arguments) {
     options.NoSkin = parser.isSet(noSkin);
     options.Show = parser.value(show);
     options.Screenshot = parser.value(shot);
+    options.Page = parser.value(page);
+    options.ListPages = parser.isSet(listPages);
     if (!QStringList{"form", "dialog", "message"}.contains(options.Show)) {
         std::fprintf(stderr, "--show takes form, dialog or message, not \"%s\"\n",
                      qPrintable(options.Show));

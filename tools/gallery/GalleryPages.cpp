@@ -4,9 +4,15 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace gallery {
 namespace {
+
+std::vector<GalleryPage>& Registered() {
+    static std::vector<GalleryPage> pages;
+    return pages;
+}
 
 // The form's own look: its colour, labels and a few plain controls.
 QWidget* FormPage(QWidget* parent) {
@@ -18,10 +24,17 @@ QWidget* FormPage(QWidget* parent) {
     return page;
 }
 
+const PageRegistration kFormPage{{"form", FormPage, 0}};
+
 }  // namespace
 
-const std::vector<GalleryPage>& GalleryPages() {
-    static const std::vector<GalleryPage> pages = {{"form", FormPage}};
+PageRegistration::PageRegistration(GalleryPage page) { Registered().push_back(std::move(page)); }
+
+std::vector<GalleryPage> GalleryPages() {
+    std::vector<GalleryPage> pages = Registered();
+    std::stable_sort(pages.begin(), pages.end(), [](const GalleryPage& a, const GalleryPage& b) {
+        return a.Order != b.Order ? a.Order < b.Order : a.Name < b.Name;
+    });
     return pages;
 }
 

@@ -7,6 +7,7 @@
 
 #include "GalleryForm.h"
 #include "GalleryOptions.h"
+#include "GalleryPages.h"
 #include "Screenshot.h"
 #include "skin/data/SkinError.h"
 
@@ -16,6 +17,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("plivant-gallery");
     const auto options = gallery::ParseOptions(QApplication::arguments());
     if (!options) return 2;
+    if (options->ListPages) {
+        for (const gallery::GalleryPage& page : gallery::GalleryPages())
+            std::printf("%s\n", qPrintable(page.Name));
+        return 0;
+    }
     if (!options->SkinFile.isEmpty() && !QFileInfo(options->SkinFile).isFile()) {
         std::fprintf(stderr, "no skin file %s\n", qPrintable(options->SkinFile));
         return 2;
@@ -25,6 +31,10 @@ int main(int argc, char** argv) {
         form = std::make_unique<gallery::GalleryForm>(options->SkinFile, !options->NoSkin);
     } catch (const skin::SkinError& error) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(options->SkinFile), error.what());
+        return 2;
+    }
+    if (!options->Page.isEmpty() && !form->ShowPage(options->Page)) {
+        std::fprintf(stderr, "no page %s (see --list-pages)\n", qPrintable(options->Page));
         return 2;
     }
     form->show();
