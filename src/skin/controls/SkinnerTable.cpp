@@ -16,7 +16,7 @@ constexpr SkinnerRow kRows[] = {
     {"QAbstractSpinBox", "TSkinUpDown"},
     {"QDateTimeEdit", "TSkinDateTimePicker"},
     {"QAbstractItemView", "TSkinScrollWinControl"},
-    {"QTreeView", "TSkinScrollWinControl"},
+    {"QTreeView", "TSkinListView"},
     {"QKeySequenceEdit", "TSkinBorderWinControl"},
     {"QProgressBar", "TSkinProgressBar"},
     {"QSlider", "TSkinTrackBar"},

@@ -54,7 +54,7 @@ TEST(SkinnerRegistry, EachControlGetsTheSkinnerOfItsRole) {
         {[] { return new QFontComboBox; }, "TSkinComboBoxEx"},
         {[] { return new QTableWidget; }, "TSkinGrid"},
         {[] { return new QListWidget; }, "TSkinListView"},
-        {[] { return new QTreeWidget; }, "TSkinScrollWinControl"},
+        {[] { return new QTreeWidget; }, "TSkinListView"},
         {[] { return new QPlainTextEdit; }, "TSkinScrollWinControl"},
         {[] { return new QLineEdit; }, "TSkinScrollWinControl"},
         {[] { return new QLabel; }, "TSkinLabel"},

@@ -1,0 +1,35 @@
+#include "skin/controls/ScrollingFamily.h"
+
+#include "skin/controls/SkinnerRegistry.h"
+#include "skin/controls/TSkinComboBox.h"
+#include "skin/controls/TSkinDateTimePicker.h"
+#include "skin/controls/TSkinGrid.h"
+#include "skin/controls/TSkinListView.h"
+#include "skin/controls/TSkinScrollBar.h"
+#include "skin/controls/TSkinUpDown.h"
+
+namespace skin {
+namespace {
+
+template <typename Skinner>
+void Register(SkinnerRegistry& registry, const char* name) {
+    registry.RegisterSkinnerClass(name, [](QWidget* control, TSkinWindow& window) {
+        return std::make_unique<Skinner>(control, window);
+    });
+}
+
+}  // namespace
+
+void RegisterScrollingSkinners(SkinnerRegistry& registry) {
+    Register<TSkinBorderWinControl>(registry, "TSkinBorderWinControl");
+    Register<TSkinScrollWinControl>(registry, "TSkinScrollWinControl");
+    Register<TSkinGrid>(registry, "TSkinGrid");
+    Register<TSkinListView>(registry, "TSkinListView");
+    Register<TSkinScrollBar>(registry, "TSkinScrollBar");
+    Register<TSkinComboBox>(registry, "TSkinComboBox");
+    Register<TSkinComboBoxEx>(registry, "TSkinComboBoxEx");
+    Register<TSkinDateTimePicker>(registry, "TSkinDateTimePicker");
+    Register<TSkinUpDown>(registry, "TSkinUpDown");
+}
+
+}  // namespace skin

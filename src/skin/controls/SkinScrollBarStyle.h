@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace skin {
+
+class TSkinEngine;
+
+// The style a scroll bar wears while skinned: painted from the skin's scroll bar resource while
+// the engine skins and draws scroll bars, the style's own look otherwise. Every sub-control's
+// place is the base style's, so clicking the arrows and the track and dragging the thumb work
+// exactly as before.
+class SkinScrollBarStyle : public QProxyStyle {
+public:
+    // `engine` outlives the style.
+    SkinScrollBarStyle(const TSkinEngine& engine, QStyle* base);
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
+
+private:
+    const TSkinEngine& engine_;
+};
+
+}  // namespace skin

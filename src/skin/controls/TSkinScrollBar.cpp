@@ -1,0 +1,11 @@
+#include "skin/controls/TSkinScrollBar.h"
+
+#include "skin/controls/SkinScrollBarStyle.h"
+
+namespace skin {
+
+std::unique_ptr<QStyle> TSkinScrollBar::MakeStyle(QStyle* base) {
+    return std::make_unique<SkinScrollBarStyle>(Engine(), base);
+}
+
+}  // namespace skin

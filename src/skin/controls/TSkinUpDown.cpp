@@ -1,0 +1,11 @@
+#include "skin/controls/TSkinUpDown.h"
+
+#include "skin/controls/SkinFieldStyle.h"
+
+namespace skin {
+
+std::unique_ptr<QStyle> TSkinUpDown::MakeStyle(QStyle* base) {
+    return std::make_unique<SkinFieldStyle>(Engine(), base, true);
+}
+
+}  // namespace skin
