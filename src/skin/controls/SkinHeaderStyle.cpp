@@ -34,13 +34,14 @@ SkinHeaderStyle::SkinHeaderStyle(const TSkinEngine& engine, QStyle* base)
 
 void SkinHeaderStyle::drawControl(ControlElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const {
+    // The area right of the last column comes with a plain option.
+    const bool skinned = engine_.IsSkinning() && (option->state & State_Horizontal);
     const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
-    const bool skinned = engine_.IsSkinning() && header && header->orientation == Qt::Horizontal;
-    if (skinned && element == CE_HeaderSection) {
+    if (skinned && element == CE_HeaderEmptyArea) {
+        PaintSection(*painter, option->rect, false);
+    } else if (skinned && header && element == CE_HeaderSection) {
         PaintSection(*painter, header->rect, true);
-    } else if (skinned && element == CE_HeaderEmptyArea) {
-        PaintSection(*painter, header->rect, false);
-    } else if (skinned && element == CE_HeaderLabel) {
+    } else if (skinned && header && element == CE_HeaderLabel) {
         PaintLabel(*painter, *header);
     } else {
         QProxyStyle::drawControl(element, option, painter, widget);
