@@ -15,6 +15,19 @@ bool ShowsThumb(const QStyleOptionSlider& bar) {
     return (bar.state & QStyle::State_Enabled) && bar.maximum > bar.minimum;
 }
 
+// The window system's focus rectangle: every other pixel of its outline inverted.
+void DrawFocusRect(QPainter& painter, const QRect& rect) {
+    if (rect.width() < 2 || rect.height() < 2) return;
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    QPen dots(Qt::white, 0);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
 }  // namespace
 
 SkinScrollBarStyle::SkinScrollBarStyle(const TSkinEngine& engine, QStyle* base)
@@ -44,12 +57,8 @@ void SkinScrollBarStyle::drawComplexControl(ComplexControl control,
     QImage picture(parts.Bar.size(), QImage::Format_RGB32);
     QPainter canvas(&picture);
     PaintScrollBar(canvas, engine_, parts);
-    if (parts.ThumbShown && (bar->state & State_HasFocus)) {
-        QStyleOptionFocusRect focus;
-        focus.QStyleOption::operator=(*bar);
-        focus.rect = parts.Thumb.adjusted(1, 1, -1, -1);
-        drawPrimitive(PE_FrameFocusRect, &focus, &canvas, widget);
-    }
+    if (parts.ThumbShown && (bar->state & State_HasFocus))
+        DrawFocusRect(canvas, parts.Thumb.adjusted(1, 1, -1, -1));
     canvas.end();
     ExactPainting exact(*painter);
     painter->drawImage(origin, picture);

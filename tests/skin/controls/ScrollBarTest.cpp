@@ -169,6 +169,21 @@ TEST_F(ScrollBars, TheSkinnedBarScrollsByArrowsTrackThumbAndKeys) {
     EXPECT_EQ(bar->value(), 21);
 }
 
+TEST_F(ScrollBars, AFocusedBarShowsAFocusRectangleInsideItsThumb) {
+    auto* bar = Add(Ranged(new QScrollBar(Qt::Vertical)), QRect(10, 10, 16, 200));
+    bar->setFocusPolicy(Qt::StrongFocus);
+    SkinAndShow();
+    const QRect thumb = BarPart(bar, QStyle::SC_ScrollBarSlider);
+    const QRect inside = thumb.adjusted(1, 1, -1, -1);
+    bar->clearFocus();
+    const QImage plain = bar->grab().toImage();
+    bar->setFocus();
+    ASSERT_TRUE(bar->hasFocus());
+    const QImage focused = bar->grab().toImage();
+    EXPECT_NE(plain.copy(inside), focused.copy(inside));
+    EXPECT_EQ(plain.copy(QRect(0, 0, 16, thumb.top())), focused.copy(QRect(0, 0, 16, thumb.top())));
+}
+
 TEST_F(ScrollBars, WithoutDrawScrollBarTheBarKeepsItsOwnLook) {
     auto* bar = Add(Ranged(new QScrollBar(Qt::Vertical)), QRect(10, 10, 16, 200));
     SkinAndShow();
