@@ -55,7 +55,7 @@ void TSkinScrollWinControl::UpdateBars() {
     Follow(hBar_, area->horizontalScrollBar(), Engine());
 }
 
-void TSkinScrollWinControl::ApplySkin() {
+void TSkinScrollWinControl::WearBars() {
     UpdateBars();
     const bool skinning = Engine().IsSkinning();
     for (const auto& bar : {vBar_.get(), hBar_.get()}) {
@@ -63,12 +63,13 @@ void TSkinScrollWinControl::ApplySkin() {
     }
 }
 
+void TSkinScrollWinControl::ApplySkin() { WearBars(); }
+
 void TSkinScrollWinControl::Paint() {
     if (!Control()) return;
-    if (Area() &&
-        (Area()->verticalScrollBar() != VBar() || Area()->horizontalScrollBar() != HBar())) {
-        ApplySkin();
-    }
+    QAbstractScrollArea* area = Area();
+    if (area && (area->verticalScrollBar() != VBar() || area->horizontalScrollBar() != HBar()))
+        WearBars();
     QPainter painter(Control());
     PaintCorner(painter);
     PaintBorder(painter);

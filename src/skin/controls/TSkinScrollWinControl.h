@@ -32,6 +32,8 @@ protected:
 private:
     // The bars the control has now: a bar it was given in place of another is taken over.
     void UpdateBars();
+    // The bars in the skin's look while the engine skins, in their own otherwise.
+    void WearBars();
     void PaintCorner(QPainter& painter);
 
     std::unique_ptr<StyledWidget> vBar_;

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "../GalleryPages.h"
 
@@ -56,14 +57,15 @@ QWidget* MakeListsPage(QWidget* parent) {
     auto* grid = new QGridLayout(page);
     grid->addWidget(List(3, page), 0, 0);
     grid->addWidget(List(30, page), 0, 1);
-    grid->addWidget(Tree(page), 0, 2, 1, 2);
-    grid->addWidget(Table(page), 1, 0, 2, 2);
-    grid->addWidget(Bar(Qt::Horizontal, true, page), 1, 2, 1, 2);
-    grid->addWidget(Bar(Qt::Horizontal, false, page), 2, 2, 1, 2);
-    grid->addWidget(Bar(Qt::Vertical, true, page), 0, 4, 3, 1);
-    grid->addWidget(Bar(Qt::Vertical, false, page), 0, 5, 3, 1);
-    grid->setRowStretch(0, 1);
-    grid->setRowStretch(2, 1);
+    grid->addWidget(Tree(page), 0, 2);
+    grid->addWidget(Table(page), 1, 0, 1, 2);
+    auto* bars = new QVBoxLayout;
+    bars->addWidget(Bar(Qt::Horizontal, true, page));
+    bars->addWidget(Bar(Qt::Horizontal, false, page));
+    bars->addStretch();
+    grid->addLayout(bars, 1, 2);
+    grid->addWidget(Bar(Qt::Vertical, true, page), 0, 3, 2, 1);
+    grid->addWidget(Bar(Qt::Vertical, false, page), 0, 4, 2, 1);
     return page;
 }
 
