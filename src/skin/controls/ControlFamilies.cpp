@@ -1,9 +1,14 @@
 // The control families register their skinner classes here, one call per family, each written
 // in the family's own file.
+#include "skin/controls/BarFamily.h"
+#include "skin/controls/ButtonFamily.h"
 #include "skin/controls/SkinnerRegistry.h"
 
 namespace skin {
 
-void RegisterControlFamilies(SkinnerRegistry&) {}
+void RegisterControlFamilies(SkinnerRegistry& registry) {
+    RegisterButtonSkinners(registry);
+    RegisterBarSkinners(registry);
+}
 
 }  // namespace skin
