@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QPainter>
 #include <algorithm>
 
 #include "skin/data/SkinVocabulary.h"
@@ -14,13 +15,11 @@ using namespace ctl;
 SkinElement FrameStrip(const char* name, QSize frame, std::initializer_list<ColorRef> colours,
                        bool cornerTrans) {
     Bitmap strip(frame.width() * int(colours.size()), frame.height());
-    int left = 0;
+    QRect place(QPoint(0, 0), frame);
     for (ColorRef colour : colours) {
-        for (int y = 0; y < frame.height(); ++y) {
-            for (int x = 0; x < frame.width(); ++x) strip.SetPixel(left + x, y, colour);
-        }
-        if (cornerTrans) strip.SetPixel(left, 0, probe::kTrans);
-        left += frame.width();
+        QPainter(&strip.Image()).fillRect(place, ToQColor(colour));
+        if (cornerTrans) strip.SetPixel(place.x(), 0, probe::kTrans);
+        place.translate(frame.width(), 0);
     }
     return SkinElement::Bitmap(name, strip.ToBmp());
 }
@@ -70,6 +69,16 @@ int CountColour(const QImage& image, const QColor& colour, QRect area) {
         for (int x = area.left(); x <= area.right(); ++x) count += PixelAt(image, x, y) == colour;
     }
     return count;
+}
+
+QRect BoundsOf(const QImage& image, const QColor& colour) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (PixelAt(image, x, y) == colour) bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
 }
 
 QImage Grab(QWidget* widget) {

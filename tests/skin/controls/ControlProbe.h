@@ -43,6 +43,8 @@ SkinElement FrameStrip(const char* name, QSize frame, std::initializer_list<Colo
 
 QColor PixelAt(const QImage& image, int x, int y);
 int CountColour(const QImage& image, const QColor& colour, QRect area = {});
+// The smallest rectangle holding every pixel of the colour; empty when there is none.
+QRect BoundsOf(const QImage& image, const QColor& colour);
 QImage Grab(QWidget* widget);
 
 // A plain form with the control probe skin, shown and active.

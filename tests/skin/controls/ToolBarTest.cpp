@@ -35,13 +35,12 @@ struct ToolBars : ControlFixture {
     QToolButton* ButtonOf(QAction* action) const {
         return qobject_cast<QToolButton*>(bar->widgetForAction(action));
     }
-    // The bounds of the pixels of one colour.
-    static QRect Bounds(const QImage& shot, const QColor& colour) {
-        QRect bounds;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                if (PixelAt(shot, x, y) == colour) bounds |= QRect(x, y, 1, 1);
-        return bounds;
+    // The first button, hot, on the bar showing its buttons in `style`.
+    QImage HotButton(Qt::ToolButtonStyle style) {
+        bar->setToolButtonStyle(style);
+        QApplication::processEvents();  // the bar lays its buttons out again
+        Enter(ButtonOf(one));
+        return Grab(ButtonOf(one));
     }
     void Reload(const SkinElements& changes) {
         engine->SetSkinData(ControlProbeSkin(changes));
@@ -78,26 +77,18 @@ TEST_F(ToolBars, HotHeldAndCheckedButtonsTakeTheSkinsLooks) {
 }
 
 TEST_F(ToolBars, AListBarPutsTheCaptionBesideTheImage) {
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QApplication::processEvents();
-    QToolButton* button = ButtonOf(one);
-    Enter(button);
-    const QImage shot = Grab(button);
-    EXPECT_EQ(Bounds(shot, kImage), QRect(5, 3, 16, 16));
-    const QRect caption = Bounds(shot, kCaption);
+    const QImage shot = HotButton(Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(BoundsOf(shot, kImage), QRect(5, 3, 16, 16));
+    const QRect caption = BoundsOf(shot, kCaption);
     ASSERT_FALSE(caption.isEmpty());
     EXPECT_GE(caption.left(), 16 + 7);
 }
 
 TEST_F(ToolBars, OtherwiseTheCaptionIsCentredUnderTheImage) {
-    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    QApplication::processEvents();
-    QToolButton* button = ButtonOf(one);
-    Enter(button);
-    const QImage shot = Grab(button);
-    const int width = button->width();
-    EXPECT_EQ(Bounds(shot, kImage), QRect((width - 16) / 2, 3, 16, 16));
-    const QRect caption = Bounds(shot, kCaption);
+    const QImage shot = HotButton(Qt::ToolButtonTextUnderIcon);
+    const int width = shot.width();
+    EXPECT_EQ(BoundsOf(shot, kImage), QRect((width - 16) / 2, 3, 16, 16));
+    const QRect caption = BoundsOf(shot, kCaption);
     ASSERT_FALSE(caption.isEmpty());
     EXPECT_GE(caption.top(), 16 + 4);
     EXPECT_LE(std::abs(caption.left() - (width - 1 - caption.right())), 2);

@@ -29,14 +29,7 @@ struct ToolButtons : ControlFixture {
         Skin();
         return button;
     }
-    // The bounds of the caption's pixels.
-    static QRect Caption(const QImage& shot) {
-        QRect bounds;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                if (PixelAt(shot, x, y) == kCaption) bounds |= QRect(x, y, 1, 1);
-        return bounds;
-    }
+    static QRect Caption(const QImage& shot) { return BoundsOf(shot, kCaption); }
 };
 
 TEST_F(ToolButtons, AToolButtonAloneIsFilledByItsState) {
