@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -111,6 +112,16 @@ TEST_F(ToolButtons, ADropDownPartShowsItsLineAndArrow) {
     EXPECT_EQ(PixelAt(shot, centre, 14), QColor(Qt::black));
     EXPECT_EQ(PixelAt(shot, centre - 2, 12), QColor(Qt::black));
     EXPECT_EQ(PixelAt(shot, centre - 2, 13), Q(probe::kForm));
+}
+
+TEST_F(ToolButtons, ToolButtonsThatArePartsOfOtherControlsAreLeftToThem) {
+    auto* edit = new QLineEdit("Text", form.get());
+    edit->setClearButtonEnabled(true);
+    edit->show();
+    Skin();
+    auto* clear = edit->findChild<QToolButton*>();
+    ASSERT_NE(clear, nullptr);
+    EXPECT_EQ(FindSkinner(clear), nullptr);
 }
 
 }  // namespace
