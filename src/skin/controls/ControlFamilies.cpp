@@ -1,10 +1,17 @@
 // The control families register their skinner classes here, one call per family, each written
 // in the family's own file.
+
+#include "skin/controls/BarFamily.h"
+#include "skin/controls/ButtonFamily.h"
 #include "skin/controls/ScrollingFamily.h"
 #include "skin/controls/SkinnerRegistry.h"
 
 namespace skin {
 
-void RegisterControlFamilies(SkinnerRegistry& registry) { RegisterScrollingSkinners(registry); }
+void RegisterControlFamilies(SkinnerRegistry& registry) {
+    RegisterButtonSkinners(registry);
+    RegisterBarSkinners(registry);
+    RegisterScrollingSkinners(registry);
+}
 
 }  // namespace skin

@@ -81,7 +81,10 @@ bool ControlSkinning::Attach(QWidget* control) {
     } catch (...) {
         return false;  // the control and what it holds keep their own look
     }
-    if (skinner->WantsParentColor()) skinner->InheritParentColor();
+    // Only a skin shows the parent's colour: with the skin off the control keeps its own.
+    if (skinner->WantsParentColor() && window_.Engine().IsSkinning()) {
+        skinner->InheritParentColor();
+    }
     const bool ownChildren = skinner->SkinsOwnChildren();
     skinners_.push_back(std::move(skinner));
     return !ownChildren;

@@ -95,7 +95,9 @@ TEST(SkinnerRegistry, OnlyRowsOfRegisteredSkinnersCount) {
 
 TEST(SkinnerRegistry, TheProgramRegistersOnlyTheFamiliesThatExist) {
     QPushButton button;
-    EXPECT_EQ(SkinnerRegistry::Instance().FindSkinnerClass(&button), "");
+    QWidget plain;
+    EXPECT_EQ(SkinnerRegistry::Instance().FindSkinnerClass(&button), "TSkinButton");
+    EXPECT_EQ(SkinnerRegistry::Instance().FindSkinnerClass(&plain), "");
 }
 
 }  // namespace

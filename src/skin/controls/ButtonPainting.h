@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+class QFontMetrics;
+class QPainter;
+
+namespace skin {
+
+// What button painters share: glyphs from icons, captions measured as they are drawn, and the
+// window system's focus rectangle.
+
+// The size the icon is drawn at in a box of `size`; empty without an icon.
+QSize GlyphSize(const QIcon& icon, const QSize& size);
+// The icon's picture in that box, in the mode and state asked for.
+QPixmap GlyphPixmap(const QIcon& icon, const QSize& size, QIcon::Mode mode,
+                    QIcon::State state = QIcon::Off);
+// Disabled-looking for a disabled control.
+inline QIcon::Mode GlyphMode(bool enabled) { return enabled ? QIcon::Normal : QIcon::Disabled; }
+// Draws the picture at `at` in device-independent pixels.
+void DrawGlyph(QPainter& painter, const QPoint& at, const QPixmap& glyph);
+
+// A caption's size as it is drawn: access-key marks take no room; empty for no caption.
+QSize CaptionSize(const QFontMetrics& metrics, const QString& caption);
+
+// The window system's focus rectangle: every other pixel of a 1-pixel frame just inside `rect`
+// inverted, so that it shows on any face.
+void DrawFocusRect(QImage& image, const QRect& rect);
+
+}  // namespace skin

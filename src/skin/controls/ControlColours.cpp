@@ -1,0 +1,36 @@
+#include "skin/controls/ControlColours.h"
+
+#include <QWidget>
+
+#include "skin/controls/WidgetLook.h"
+#include "skin/engine/TSkinEngine.h"
+
+namespace skin {
+
+QColor SkinColour(const TSkinEngine& engine, int index, const QColor& fallback) {
+    const ColorRef value = engine.GetSkinColor(index);
+    return value >= 0 ? ToQColor(value) : fallback;
+}
+
+ColorRef SkinColourRef(const TSkinEngine& engine, int index, ColorRef fallback) {
+    const ColorRef value = engine.GetSkinColor(index);
+    return value >= 0 ? value : fallback;
+}
+
+QColor FormColour(const TSkinEngine& engine, const QWidget* widget) {
+    const ColorRef form = engine.Metrics().FormColor;
+    if (form >= 0) return ToQColor(form);
+    return widget ? widget->palette().color(QPalette::Window) : QColor(Qt::lightGray);
+}
+
+void SetTextColour(WidgetLook& look, QWidget* widget, QPalette::ColorRole role,
+                   const QColor& colour) {
+    if (!widget || !colour.isValid()) return;
+    const QColor disabled = widget->palette().color(QPalette::Disabled, role);
+    look.SetColor(role, colour);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Disabled, role, disabled);
+    widget->setPalette(palette);
+}
+
+}  // namespace skin

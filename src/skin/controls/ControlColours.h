@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include "skin/data/Bitmap.h"
+
+class QWidget;
+
+namespace skin {
+
+class TSkinEngine;
+class WidgetLook;
+
+// The skin's colour `index` (SkinVocabulary.h), or `fallback` when the skin has none.
+QColor SkinColour(const TSkinEngine& engine, int index, const QColor& fallback);
+// The value itself, with the fallback's value for a colour the skin lacks.
+ColorRef SkinColourRef(const TSkinEngine& engine, int index, ColorRef fallback);
+
+// The skin's form colour, or the widget's window colour when the skin has none.
+QColor FormColour(const TSkinEngine& engine, const QWidget* widget);
+
+// Gives the widget's text (`role`) the colour while it is enabled, through `look`, which puts
+// the widget's own palette back later. Disabled text keeps the widget's own grey, as a disabled
+// control draws its text whatever its font colour.
+void SetTextColour(WidgetLook& look, QWidget* widget, QPalette::ColorRole role,
+                   const QColor& colour);
+
+}  // namespace skin

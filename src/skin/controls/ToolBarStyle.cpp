@@ -1,0 +1,48 @@
+#include "skin/controls/ToolBarStyle.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+#include "skin/data/SkinVocabulary.h"
+#include "skin/draw/Blit.h"
+#include "skin/draw/Fills.h"
+#include "skin/engine/TSkinEngine.h"
+
+namespace skin {
+
+bool ToolBarStyle::DrawToolBarBackground(QPainter& painter, const QRect& rect) const {
+    if (const Bitmap* picture = engine_.GetSkinBitmap(bitmaps::ToolBar);
+        picture && !picture->IsEmpty()) {
+        StretchBitmap(*picture, painter, rect);
+        return true;
+    }
+    const ColorRef start = engine_.GetSkinColor(colors::ToolBarStartColor);
+    const ColorRef end = engine_.GetSkinColor(colors::ToolBarEndColor);
+    if (start < 0) return false;
+    if (end >= 0 && start != end) {
+        FillGradient(painter, rect, start, end);
+    } else {
+        FillRectColor(painter, rect, start);
+    }
+    return true;
+}
+
+void ToolBarStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element == CE_ToolBar && option && painter &&
+        DrawToolBarBackground(*painter, option->rect)) {
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ToolBarStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    if (element == PE_PanelToolBar && option && painter &&
+        DrawToolBarBackground(*painter, option->rect)) {
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+}  // namespace skin
