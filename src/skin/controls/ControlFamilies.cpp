@@ -1,6 +1,5 @@
 // The control families register their skinner classes here, one call per family, each written
 // in the family's own file.
-
 #include "skin/controls/BarFamily.h"
 #include "skin/controls/ButtonFamily.h"
 #include "skin/controls/ScrollingFamily.h"
