@@ -97,6 +97,8 @@ void TSkinWindowVCL::SetMinConstraints() {
     if (minimum.width() == 0 && !SkinnedOnActivation()) {
         minimum.setWidth(Engine().Metrics().MinFormWidth);
     }
+    // A limit set here stops the layout from setting its own, so it takes the layout's in.
+    if (QLayout* layout = form->layout()) minimum = minimum.expandedTo(layout->totalMinimumSize());
     if (minimum != form->minimumSize()) Look().SetMinimumSize(minimum);
 }
 
