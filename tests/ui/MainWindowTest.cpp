@@ -8,6 +8,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/NewsGrid.h"
 #include <QLabel>
+#include <QLayout>
 
 namespace plivant::test {
 namespace {
@@ -16,7 +17,10 @@ using MainWindow = UiFixture;
 
 TEST_F(MainWindow, CaptionSizesAndPanels) {
     EXPECT_EQ(window->windowTitle(), "Vetrasol Plivant 1.0 beta");
-    EXPECT_EQ(window->minimumSize(), QSize(735, 200));
+    // The skin's taller title may raise the height to what the window's layout needs.
+    EXPECT_EQ(window->minimumWidth(), 735);
+    EXPECT_GE(window->minimumHeight(), 200);
+    EXPECT_GE(window->minimumHeight(), window->layout()->totalMinimumSize().height());
     window->resize(100, 50);
     EXPECT_GE(window->width(), 735);
     EXPECT_GE(window->height(), 200);

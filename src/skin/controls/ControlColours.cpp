@@ -20,7 +20,7 @@ ColorRef SkinColourRef(const TSkinEngine& engine, int index, ColorRef fallback) 
 QColor FormColour(const TSkinEngine& engine, const QWidget* widget) {
     const ColorRef form = engine.Metrics().FormColor;
     if (form >= 0) return ToQColor(form);
-    return widget ? widget->palette().color(QPalette::Window) : QColor(Qt::lightGray);
+    return (widget ? widget->palette() : QPalette()).color(QPalette::Window);
 }
 
 void SetTextColour(WidgetLook& look, QWidget* widget, QPalette::ColorRole role,

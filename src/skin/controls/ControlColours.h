@@ -17,8 +17,9 @@ QColor SkinColour(const TSkinEngine& engine, int index, const QColor& fallback);
 // The value itself, with the fallback's value for a colour the skin lacks.
 ColorRef SkinColourRef(const TSkinEngine& engine, int index, ColorRef fallback);
 
-// The skin's form colour, or the widget's window colour when the skin has none.
-QColor FormColour(const TSkinEngine& engine, const QWidget* widget);
+// The skin's form colour, or the widget's (or the application's) window colour when the skin has
+// none.
+QColor FormColour(const TSkinEngine& engine, const QWidget* widget = nullptr);
 
 // Gives the widget's text (`role`) the colour while it is enabled, through `look`, which puts
 // the widget's own palette back later. Disabled text keeps the widget's own grey, as a disabled

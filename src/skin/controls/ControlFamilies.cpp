@@ -4,6 +4,7 @@
 #include "skin/controls/ButtonFamily.h"
 #include "skin/controls/ScrollingFamily.h"
 #include "skin/controls/SkinnerRegistry.h"
+#include "skin/controls/TabFamily.h"
 
 namespace skin {
 
@@ -11,6 +12,7 @@ void RegisterControlFamilies(SkinnerRegistry& registry) {
     RegisterButtonSkinners(registry);
     RegisterBarSkinners(registry);
     RegisterScrollingSkinners(registry);
+    RegisterTabFamilySkinners(registry);
 }
 
 }  // namespace skin

@@ -112,11 +112,18 @@ const QImage& FramePainter::Side(const QImage& piece, int height, QImage& kept) 
 void FramePainter::Paint(QPainter& painter, const FrameGeometry& geometry,
                          const TitleState& state) {
     FollowSkin();
-    const FrameTraits& traits = geometry.Traits();
+    if (geometry.Traits().HasTitle) {
+        ExactPainting exact(painter);
+        painter.drawImage(QPoint(0, 0), Title(geometry, state));
+    }
+    PaintBorders(painter, geometry);
+}
+
+void FramePainter::PaintBorders(QPainter& painter, const FrameGeometry& geometry) {
+    FollowSkin();
+    if (!geometry.Traits().HasBorders) return;
     const QMargins margins = geometry.Margins();
     ExactPainting exact(painter);
-    if (traits.HasTitle) painter.drawImage(QPoint(0, 0), Title(geometry, state));
-    if (!traits.HasBorders) return;
     const FramePieces& pieces = engine_.Pieces();
     const int w = geometry.Window().width();
     const int h = geometry.Window().height();

@@ -24,6 +24,8 @@ public:
 
     // Draws the frame into the window's margins.
     void Paint(QPainter& painter, const FrameGeometry& geometry, const TitleState& state);
+    // Draws the side and bottom borders alone.
+    void PaintBorders(QPainter& painter, const FrameGeometry& geometry);
     // The window's outline: the frame's pictures without the skin's transparent pixels.
     QRegion Shape(const FrameGeometry& geometry, const TitleState& state);
     // The caption as drawn: shortened with "..." to fit before the buttons.

@@ -6,6 +6,7 @@
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/BitmapOps.h"
 #include "skin/draw/Blit.h"
+#include "skin/windows/FrameGeometry.h"
 
 namespace skin {
 namespace {
@@ -72,6 +73,18 @@ FramePieces FramePieces::FromReader(const TSkinReader& reader) {
         }
     }
     return p;
+}
+
+int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed) {
+    int first = buttonframes::kClose;
+    if (element == caption::kMaximize) {
+        first = maximized ? buttonframes::kRestore : buttonframes::kMaximize;
+    } else if (element == caption::kMinimize) {
+        first = buttonframes::kMinimize;
+    } else if (element == caption::kHelp) {
+        first = buttonframes::kHelp;
+    }
+    return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
 }
 
 }  // namespace skin

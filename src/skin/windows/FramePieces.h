@@ -43,4 +43,7 @@ inline constexpr int kMinimize = 13;
 inline constexpr int kClose = 16;
 }  // namespace buttonframes
 
+// The frame of a caption button (caption::kClose ... kHelp): normal, hot, or hot and pressed.
+int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed);
+
 }  // namespace skin

@@ -4,11 +4,13 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QMenu>
 
 #include "skin/draw/WorkArea.h"
 #include "skin/engine/SkinMarks.h"
 #include "skin/engine/TSkinEngine.h"
+#include "skin/windows/TSkinMdiFrame.h"
 
 namespace skin {
 
@@ -35,6 +37,9 @@ void TSkinWindowVCL::Attach() {
     const bool framed = Form() && Form()->isWindow() && !(ownFlags_ & Qt::FramelessWindowHint);
     SetHasTitle(framed);
     SetHasBorders(framed);
+    if (auto* area = Form() ? Form()->findChild<QMdiArea*>() : nullptr) {
+        mdi_ = std::make_unique<TSkinMdiFrame>(*this, area);
+    }
 }
 
 void TSkinWindowVCL::SaveOriginalFrame() {
@@ -79,9 +84,11 @@ void TSkinWindowVCL::ApplySkinState() {
         SkinMenuBar(true);
         SetMinConstraints();
         SkinMenus(true);
+        if (mdi_) mdi_->Apply(true);
         return;
     }
     if (WindowGoingAway()) return;
+    if (mdi_) mdi_->Apply(false);
     SkinMenus(false);
     SkinMenuBar(false);
     TakeFrameOff();
@@ -97,6 +104,8 @@ void TSkinWindowVCL::SetMinConstraints() {
     if (minimum.width() == 0 && !SkinnedOnActivation()) {
         minimum.setWidth(Engine().Metrics().MinFormWidth);
     }
+    // A limit set here stops the layout from setting its own, so it takes the layout's in.
+    if (QLayout* layout = form->layout()) minimum = minimum.expandedTo(layout->totalMinimumSize());
     if (minimum != form->minimumSize()) Look().SetMinimumSize(minimum);
 }
 

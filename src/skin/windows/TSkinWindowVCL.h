@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMenuBar>
 #include <QPointer>
+#include <memory>
 
 #include "skin/controls/WidgetLook.h"
 #include "skin/windows/TSkinWindow.h"
@@ -10,6 +11,8 @@
 class QMenu;
 
 namespace skin {
+
+class TSkinMdiFrame;
 
 // The skin frame on one of the application's own forms (main windows, dialogs and windows of the
 // program). Its window flags decide what the frame shows; a form without a title of its own (a
@@ -24,6 +27,8 @@ public:
     QWidget* Form() const { return Window(); }
     // The form's menu bar; none when it has none.
     QMenuBar* MenuBar() const;
+    // A form holding an MDI area is an MDI frame; none for other forms.
+    TSkinMdiFrame* MdiFrame() const { return mdi_.get(); }
 
     bool NeedsRegion() const override;
     int MenuBarHeight() const override;
@@ -54,6 +59,7 @@ private:
     WidgetLook menuBarLook_;
     QRect fitted_;       // the work area given to the maximised form
     QRect normalPlace_;  // where it stood before
+    std::unique_ptr<TSkinMdiFrame> mdi_;
 };
 
 }  // namespace skin

@@ -22,19 +22,6 @@ void Place(QPainter& painter, const QImage& piece, const QPoint& at) {
     painter.drawImage(at, piece);
 }
 
-// The frame of a caption button: normal, hot, or hot and pressed.
-int ButtonFrame(int element, bool maximized, bool hot, bool pressed) {
-    int first = buttonframes::kClose;
-    if (element == caption::kMaximize) {
-        first = maximized ? buttonframes::kRestore : buttonframes::kMaximize;
-    } else if (element == caption::kMinimize) {
-        first = buttonframes::kMinimize;
-    } else if (element == caption::kHelp) {
-        first = buttonframes::kHelp;
-    }
-    return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
-}
-
 }  // namespace
 
 void TitleComposer::Reset() {
@@ -106,7 +93,7 @@ void TitleComposer::DrawDecorations(QImage& title, const FrameGeometry& geometry
         const QRect place = geometry.Button(element);
         if (place.isEmpty()) continue;
         const int frame =
-            ButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
+            CaptionButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
         Place(painter, pieces.Buttons[size_t(frame)], place.topLeft());
     }
     const QFontMetrics& metrics = engine_.CaptionMetrics();

@@ -1,0 +1,206 @@
+#include "skin/windows/TSkinMdiFrame.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "skin/engine/TSkinEngine.h"
+#include "skin/windows/MdiArrange.h"
+#include "skin/windows/MdiChildStyle.h"
+#include "skin/windows/MdiMenus.h"
+#include "skin/windows/TSkinWindowVCL.h"
+
+namespace skin {
+
+struct TSkinMdiFrame::Child {
+    explicit Child(QMdiSubWindow* window, const TSkinEngine& engine)
+        : Window(window), Style(std::make_unique<MdiChildStyle>(engine)), Look(window) {}
+    ~Child() { Look.Restore(); }  // the child's own style back before this one goes
+
+    QPointer<QMdiSubWindow> Window;
+    std::unique_ptr<MdiChildStyle> Style;
+    WidgetLook Look;
+};
+
+TSkinMdiFrame::TSkinMdiFrame(TSkinWindowVCL& window, QMdiArea* area)
+    : window_(window), area_(area), menuBar_(window.Form(), window.Engine()) {
+    area->installEventFilter(this);
+    area->viewport()->installEventFilter(this);
+    connect(area, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* child) { ChildActivated(child); });
+    AdoptChildren();
+}
+
+TSkinMdiFrame::~TSkinMdiFrame() {
+    Apply(false);
+    delete buttons_.data();
+}
+
+void TSkinMdiFrame::Apply(bool on) {
+    if (on_ == on || !area_) return;
+    on_ = on;
+    SetArrangedBySkin(area_, on);
+    if (!on) {
+        // The buttons leave the menu bar before the children get Qt's look back, as Qt may
+        // then put its own buttons there.
+        HideMDIButtons();
+        menuBar_.Stop();
+        for (auto& child : children_) SkinChild(*child, false);
+        return;
+    }
+    for (auto& child : children_) SkinChild(*child, true);
+    menuBar_.Start(window_.MenuBar());
+    UpdateMenuBar(true);
+    ChildActivated(area_->activeSubWindow());
+}
+
+void TSkinMdiFrame::AdoptChildren() {
+    if (!area_) return;
+    for (QMdiSubWindow* window : area_->subWindowList()) Adopt(window);
+}
+
+TSkinMdiFrame::Child& TSkinMdiFrame::Adopt(QMdiSubWindow* window) {
+    for (auto& child : children_) {
+        if (child->Window == window) return *child;
+    }
+    children_.push_back(std::make_unique<Child>(window, window_.Engine()));
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) { ChildGone(gone); });
+    // Controls inside a child that came after the frame was skinned get their skinners.
+    window_.Controls().SkinControl(window);
+    SkinChild(*children_.back(), on_);
+    return *children_.back();
+}
+
+void TSkinMdiFrame::SkinChild(Child& child, bool on) {
+    if (!child.Window) return;
+    if (!on) {
+        child.Look.Restore();
+        return;
+    }
+    child.Look.SetColor(QPalette::Window, ToQColor(window_.Engine().Metrics().FormColor));
+    if (child.Window->style() != child.Style.get()) child.Look.SetStyle(child.Style.get());
+}
+
+void TSkinMdiFrame::ChildGone(QObject* window) {
+    std::erase_if(children_, [window](const auto& child) {
+        return !child->Window || child->Window.data() == window;
+    });
+    if (!on_ || !area_) return;
+    // The last child gone: the frame's own menu comes back and so do its buttons.
+    if (area_->subWindowList().isEmpty()) HideMDIButtons();
+    UpdateMenuBar(false);
+}
+
+bool TSkinMdiFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (!area_) return false;
+    const QEvent::Type type = event->type();
+    if (watched == area_ && (type == QEvent::Show || type == QEvent::Hide)) {
+        if (on_) UpdateMenuBar(false);
+    } else if (watched == area_->viewport() && type == QEvent::ChildAdded) {
+        // The child is still being made: it is taken on once it is.
+        QTimer::singleShot(0, this, [this] { AdoptChildren(); });
+    } else if (auto* window = qobject_cast<QMdiSubWindow*>(watched)) {
+        ChildEvent(window, event);
+    }
+    return false;
+}
+
+void TSkinMdiFrame::ChildEvent(QMdiSubWindow* window, QEvent* event) {
+    if (!on_) return;
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::WindowTitleChange:
+            RebuildWindowMenu();
+            break;
+        case QEvent::WindowStateChange:
+            if (window != area_->activeSubWindow()) break;
+            if (window->isMaximized()) {
+                ShowMDIButtons();
+            } else {
+                HideMDIButtons();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void TSkinMdiFrame::ChildActivated(QMdiSubWindow* window) {
+    if (!on_) return;
+    UpdateMenuBar(false);
+    if (window && window->isMaximized()) {
+        ShowMDIButtons();
+    } else {
+        HideMDIButtons();
+    }
+}
+
+// An area out of sight has no active child as far as the frame's menu is concerned.
+void TSkinMdiFrame::UpdateMenuBar(bool force) {
+    QMdiSubWindow* active = area_->isVisible() ? area_->activeSubWindow() : nullptr;
+    menuBar_.UpdateMenuBar(MdiChildMenu(active), force);
+    RebuildWindowMenu();
+}
+
+// Rebuilt once the event that asks for it is over: it may come from a window menu item being
+// chosen, or from a form walking its children to show them.
+void TSkinMdiFrame::RebuildWindowMenu() {
+    if (rebuildPending_) return;
+    rebuildPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        rebuildPending_ = false;
+        if (on_) menuBar_.RebuildWindowMenu(area_);
+    });
+}
+
+void TSkinMdiFrame::ShowMDIButtons() {
+    QMenuBar* bar = window_.MenuBar();
+    QMdiSubWindow* active = area_->activeSubWindow();
+    if (!bar || !active) return;
+    if (!buttons_) {
+        buttons_ = new MdiControlButtons(bar);
+        buttons_->Clicked = [this](TSkinMenuBarControlButton::Kind kind) { MDIControlClick(kind); };
+    }
+    QWidget* corner = bar->cornerWidget(Qt::TopRightCorner);
+    if (corner != buttons_) {
+        previousCorner_ = corner;
+        if (corner) corner->hide();
+        bar->setCornerWidget(buttons_, Qt::TopRightCorner);
+    }
+    const auto& colours = window_.Engine().Metrics().MenuColors;
+    buttons_->ShowFor(*active, ToQColor(colours[menucolors::BarStart]),
+                      ToQColor(colours[menucolors::TopFont]));
+    buttons_->show();
+}
+
+void TSkinMdiFrame::HideMDIButtons() {
+    if (!buttons_) return;
+    buttons_->hide();
+    QMenuBar* bar = window_.MenuBar();
+    if (!bar || bar->cornerWidget(Qt::TopRightCorner) != buttons_) return;
+    bar->setCornerWidget(previousCorner_, Qt::TopRightCorner);
+    if (previousCorner_) previousCorner_->show();
+    previousCorner_ = nullptr;
+}
+
+void TSkinMdiFrame::MDIControlClick(TSkinMenuBarControlButton::Kind kind) {
+    QMdiSubWindow* active = area_ ? area_->activeSubWindow() : nullptr;
+    if (!active) return;
+    switch (kind) {
+        case TSkinMenuBarControlButton::Minimize:
+            active->showMinimized();
+            break;
+        case TSkinMenuBarControlButton::Restore:
+            active->showNormal();
+            break;
+        case TSkinMenuBarControlButton::Close:
+            active->close();
+            break;
+    }
+}
+
+}  // namespace skin
