@@ -123,10 +123,6 @@ void MdiControlButtons::ShowFor(const QMdiSubWindow& child, const QColor& face,
     Button(Kind::Close)->setVisible(flags & Qt::WindowSystemMenuHint);
     Button(Kind::Restore)->setVisible(flags & Qt::WindowMaximizeButtonHint);
     Button(Kind::Minimize)->setVisible(flags & Qt::WindowMinimizeButtonHint);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, face);
-    setPalette(palette);
-    setAutoFillBackground(true);
     for (TSkinMenuBarControlButton* button : buttons_) button->SetColours(face, glyph);
 }
 

@@ -49,6 +49,8 @@ public:
     void ShowFor(const QMdiSubWindow& child, const QColor& face, const QColor& glyph);
     TSkinMenuBarControlButton* Button(TSkinMenuBarControlButton::Kind kind) const;
     std::function<void(TSkinMenuBarControlButton::Kind)> Clicked;
+    // What a menu bar places its corner widget by.
+    QSize sizeHint() const override { return size(); }
 
 private:
     std::array<TSkinMenuBarControlButton*, 3> buttons_{};

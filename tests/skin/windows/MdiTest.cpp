@@ -184,6 +184,11 @@ TEST_F(Mdi, AMaximisedChildLeavesItsButtonsOnTheMenuRow) {
         EXPECT_TRUE(ButtonShown(Kind::Close));
         EXPECT_TRUE(ButtonShown(Kind::Restore));
         EXPECT_EQ(ButtonShown(Kind::Minimize), c.Minimize);
+        // At the row's right end, inside the bar.
+        const QRect row = form->menuBar()->rect();
+        const QRect buttons = Buttons()->geometry();
+        EXPECT_TRUE(row.contains(buttons)) << buttons.x() << "," << buttons.y();
+        EXPECT_GE(buttons.right(), row.right() - TSkinMenuBarControlButton::kSize);
         // Restoring the child takes them away; so does the restore button.
         child->showNormal();
         QCoreApplication::processEvents();
