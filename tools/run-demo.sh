@@ -14,8 +14,12 @@ mkdir -p "$demo/bin" "$demo/config/Brellan"
 cp "$build/src/app/plivant" "$build/src/app/message.mid" "$demo/bin/"
 [[ -f "$demo/bin/servers.ini" ]] || printf '127.0.0.1' > "$demo/bin/servers.ini"
 registry=$demo/config/Brellan/Plivant.reg
-time_server_name=$(printf 'сервер времени' | iconv -f UTF-8 -t WINDOWS-1251)
-if [[ ! -f "$registry" ]] || ! grep -q "$time_server_name" "$registry"; then
+# The demo's settings are written anew when they point at other ports than this run's.
+current_ports() {
+  iconv -f WINDOWS-1251 -t UTF-8 "$registry" 2>/dev/null \
+    | grep -c -e "^\"порт\"=\"$port\"" -e "127.0.0.1:$http_port/" -e "^\"сервер времени\"=\"127.0.0.1:$daytime_port\"" || true
+}
+if [[ ! -f "$registry" ]] || [[ "$(current_ports)" != 3 ]]; then
   # The demo's settings: the demo wire's port, 100 items, connect at start, and the demo
   # server's headline file and time of day.
   printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n"показывать время"=dword:00000001\r\n"показывать ID"=dword:00000001\r\n"показывать дату"=dword:00000001\r\n"показывать флаги"=dword:00000001\r\n"порт"="%s"\r\n"количество новостей"="100"\r\n"Подключаться при включении"=dword:00000001\r\n"язык новостей"=dword:00000000\r\n"адрес заголовков"="http://127.0.0.1:%s/fxnews.txt"\r\n"сервер времени"="127.0.0.1:%s"\r\n\r\n' "$port" "$http_port" "$daytime_port" \
