@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QPointer>
-
 #include "skin/controls/ParentColourSkinner.h"
+#include "skin/controls/WidgetGuard.h"
 
 class QSizeGrip;
 class QStatusBar;
@@ -28,7 +27,7 @@ private:
     bool Skinning() const;
     void DrawGrip(QPainter& painter, const QStatusBar& bar) const;
 
-    QPointer<QSizeGrip> grip_;
+    WidgetGuard<QSizeGrip> grip_;
 };
 
 }  // namespace skin

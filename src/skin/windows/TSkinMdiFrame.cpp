@@ -19,7 +19,7 @@ struct TSkinMdiFrame::Child {
         : Window(window), Style(std::make_unique<MdiChildStyle>(engine)), Look(window) {}
     ~Child() { Look.Restore(); }  // the child's own style back before this one goes
 
-    QPointer<QMdiSubWindow> Window;
+    WidgetGuard<QMdiSubWindow> Window;
     std::unique_ptr<MdiChildStyle> Style;
     WidgetLook Look;
 };
@@ -39,9 +39,10 @@ TSkinMdiFrame::~TSkinMdiFrame() {
 }
 
 void TSkinMdiFrame::Apply(bool on) {
-    if (on_ == on || !area_) return;
+    QMdiArea* area = Area();
+    if (on_ == on || !area) return;
     on_ = on;
-    SetArrangedBySkin(area_, on);
+    SetArrangedBySkin(area, on);
     if (!on) {
         // The buttons leave the menu bar before the children get Qt's look back, as Qt may
         // then put its own buttons there.
@@ -53,12 +54,13 @@ void TSkinMdiFrame::Apply(bool on) {
     for (auto& child : children_) SkinChild(*child, true);
     menuBar_.Start(window_.MenuBar());
     UpdateMenuBar(true);
-    ChildActivated(area_->activeSubWindow());
+    ChildActivated(area->activeSubWindow());
 }
 
 void TSkinMdiFrame::AdoptChildren() {
-    if (!area_) return;
-    for (QMdiSubWindow* window : area_->subWindowList()) Adopt(window);
+    if (QMdiArea* area = Area()) {
+        for (QMdiSubWindow* window : area->subWindowList()) Adopt(window);
+    }
 }
 
 TSkinMdiFrame::Child& TSkinMdiFrame::Adopt(QMdiSubWindow* window) {
@@ -86,20 +88,22 @@ void TSkinMdiFrame::SkinChild(Child& child, bool on) {
 
 void TSkinMdiFrame::ChildGone(QObject* window) {
     std::erase_if(children_, [window](const auto& child) {
-        return !child->Window || child->Window.data() == window;
+        return !child->Window || child->Window.object() == window;
     });
-    if (!on_ || !area_) return;
+    QMdiArea* area = Area();
+    if (!on_ || !area) return;
     // The last child gone: the frame's own menu comes back and so do its buttons.
-    if (area_->subWindowList().isEmpty()) HideMDIButtons();
+    if (area->subWindowList().isEmpty()) HideMDIButtons();
     UpdateMenuBar(false);
 }
 
 bool TSkinMdiFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (!area_) return false;
+    QMdiArea* area = Area();
+    if (!area) return false;
     const QEvent::Type type = event->type();
-    if (watched == area_ && (type == QEvent::Show || type == QEvent::Hide)) {
+    if (watched == area && (type == QEvent::Show || type == QEvent::Hide)) {
         if (on_) UpdateMenuBar(false);
-    } else if (watched == area_->viewport() && type == QEvent::ChildAdded) {
+    } else if (watched == area->viewport() && type == QEvent::ChildAdded) {
         // The child is still being made: it is taken on once it is.
         QTimer::singleShot(0, this, [this] { AdoptChildren(); });
     } else if (auto* window = qobject_cast<QMdiSubWindow*>(watched)) {
@@ -117,7 +121,7 @@ void TSkinMdiFrame::ChildEvent(QMdiSubWindow* window, QEvent* event) {
             RebuildWindowMenu();
             break;
         case QEvent::WindowStateChange:
-            if (window != area_->activeSubWindow()) break;
+            if (window != Area()->activeSubWindow()) break;
             if (window->isMaximized()) {
                 ShowMDIButtons();
             } else {
@@ -141,7 +145,8 @@ void TSkinMdiFrame::ChildActivated(QMdiSubWindow* window) {
 
 // An area out of sight has no active child as far as the frame's menu is concerned.
 void TSkinMdiFrame::UpdateMenuBar(bool force) {
-    QMdiSubWindow* active = area_->isVisible() ? area_->activeSubWindow() : nullptr;
+    QMdiArea* area = Area();
+    QMdiSubWindow* active = area && area->isVisible() ? area->activeSubWindow() : nullptr;
     menuBar_.UpdateMenuBar(MdiChildMenu(active), force);
     RebuildWindowMenu();
 }
@@ -153,13 +158,13 @@ void TSkinMdiFrame::RebuildWindowMenu() {
     rebuildPending_ = true;
     QTimer::singleShot(0, this, [this] {
         rebuildPending_ = false;
-        if (on_) menuBar_.RebuildWindowMenu(area_);
+        if (on_ && Area()) menuBar_.RebuildWindowMenu(Area());
     });
 }
 
 void TSkinMdiFrame::ShowMDIButtons() {
     QMenuBar* bar = window_.MenuBar();
-    QMdiSubWindow* active = area_->activeSubWindow();
+    QMdiSubWindow* active = Area() ? Area()->activeSubWindow() : nullptr;
     if (!bar || !active) return;
     if (!buttons_) {
         buttons_ = new MdiControlButtons(bar);
@@ -188,7 +193,7 @@ void TSkinMdiFrame::HideMDIButtons() {
 }
 
 void TSkinMdiFrame::MDIControlClick(TSkinMenuBarControlButton::Kind kind) {
-    QMdiSubWindow* active = area_ ? area_->activeSubWindow() : nullptr;
+    QMdiSubWindow* active = Area() ? Area()->activeSubWindow() : nullptr;
     if (!active) return;
     switch (kind) {
         case TSkinMenuBarControlButton::Minimize:

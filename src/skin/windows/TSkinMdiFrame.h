@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/controls/WidgetGuard.h"
 #include "skin/controls/WidgetLook.h"
 #include "skin/windows/MdiControlButtons.h"
 #include "skin/windows/MdiMenuBar.h"
@@ -53,7 +54,7 @@ private:
     void MDIControlClick(TSkinMenuBarControlButton::Kind kind);
 
     TSkinWindowVCL& window_;
-    QPointer<QMdiArea> area_;
+    WidgetGuard<QMdiArea> area_;
     MdiMenuBar menuBar_;
     std::vector<std::unique_ptr<Child>> children_;
     QPointer<MdiControlButtons> buttons_;
