@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <algorithm>
 
-#include "skin/controls/ControlPaint.h"
+#include "skin/controls/ControlColours.h"
 #include "skin/data/SkinProgressBarRes.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"

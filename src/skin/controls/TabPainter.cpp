@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "skin/controls/ControlPaint.h"
-#include "skin/data/BitmapOps.h"
+#include "skin/controls/ControlColours.h"
 #include "skin/data/SkinVocabulary.h"
+#include "skin/draw/BitmapOps.h"
 #include "skin/draw/Blit.h"
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
@@ -51,10 +51,10 @@ QImage TabPainter::PaintTab(const TabItem& tab, TabSide side, const QFont& font,
     if (body.isNull()) return body;
     // A bottom tab is turned before its caption goes on, so that the caption stays upright;
     // tabs at the sides are turned with their captions.
-    if (side == TabSide::Bottom) body = TurnedImage(body, Rotate180);
+    if (side == TabSide::Bottom) body = Rotated180(Bitmap(body)).Image();
     DrawCaption(body, tab, side, font, iconSize);
-    if (side == TabSide::Left) body = TurnedImage(body, RotateLeft);
-    if (side == TabSide::Right) body = TurnedImage(body, RotateRight);
+    if (side == TabSide::Left) body = RotatedLeft(Bitmap(body)).Image();
+    if (side == TabSide::Right) body = RotatedRight(Bitmap(body)).Image();
     return body;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "skin/controls/ControlPaint.h"
+#include "skin/controls/ButtonPainting.h"
 #include "skin/draw/Blit.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"

@@ -5,7 +5,7 @@
 #include <QSlider>
 #include <QStyleOptionSlider>
 
-#include "skin/controls/ControlPaint.h"
+#include "skin/controls/ControlColours.h"
 #include "skin/controls/TSkinTrackBar.h"
 #include "skin/controls/TrackBarLayout.h"
 #include "skin/controls/TrackBarPainter.h"

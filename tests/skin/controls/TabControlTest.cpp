@@ -8,10 +8,9 @@
 #include <QTest>
 
 #include "TabFamilySkin.h"
-#include "skin/controls/ControlPaint.h"
 #include "skin/controls/SkinnerRegistry.h"
 #include "skin/controls/TabPainter.h"
-#include "skin/data/BitmapOps.h"
+#include "skin/draw/BitmapOps.h"
 #include "skin/draw/Geometry.h"
 
 namespace skin::test {
@@ -156,9 +155,9 @@ TEST_F(TabFamilyFixture, CaptionsStayUprightAtTheBottomAndTurnAtTheSides) {
     ASSERT_FALSE(top.isNull());
     EXPECT_EQ(CaptionMask(painter.PaintTab(across, TabSide::Bottom, font, {})), top);
     EXPECT_EQ(CaptionMask(painter.PaintTab(upright, TabSide::Left, font, {})),
-              Rgb32(TurnedImage(top, RotateLeft)));
+              Rgb32(RotatedLeft(Bitmap(top)).Image()));
     EXPECT_EQ(CaptionMask(painter.PaintTab(upright, TabSide::Right, font, {})),
-              Rgb32(TurnedImage(top, RotateRight)));
+              Rgb32(RotatedRight(Bitmap(top)).Image()));
 }
 
 TEST_F(TabFamilyFixture, ABareTabBarDrawsItsLineAlongItsBase) {
