@@ -6,7 +6,6 @@
 
 #include "feed/Feed.h"
 #include "services/ClockThread.h"
-#include "services/FeedPort.h"
 #include "settings/ServersFile.h"
 #include "settings/TFormProp.h"
 #include "ui/GridDetails.h"
@@ -25,6 +24,10 @@ void ClientApp::FeedLink::CloseFeedConnection() { Target->CloseFeedConnection();
 
 void ClientApp::FeedLink::StartFeed() { Target->StartFeed(); }
 
+bool ClientApp::FeedLink::FeedStarting() const { return Target->FeedStarting(); }
+
+bool ClientApp::FeedLink::IsLive() const { return Target->IsLive(); }
+
 void ClientApp::BannerLabel::SetCaption(const QString& text) {
     Label->setText(text);
     Label->adjustSize();
@@ -39,7 +42,6 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     // The tray menu belongs to no window, so the engine is told about it.
     main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
     feedLink_.Target = &main_->NewsFeed();
-    feedPort_ = std::make_unique<FeedPortOf>(main_->NewsFeed());
     banner_.Label = main_->Banner();
     prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
     details_ = std::make_unique<TForm4>();
@@ -60,7 +62,7 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
 
     addresses_ = LoadServiceAddresses(store_);
     startup_ =
-        std::make_unique<StartupTimer>(StartupContext{main_->View(), banner_, *feedPort_, settings_,
+        std::make_unique<StartupTimer>(StartupContext{main_->View(), banner_, feedLink_, settings_,
                                                       [this] { StartClock(); }, &OpenAddress},
                                        addresses_.Headlines, StartupTimings{}, main_.get());
     main_->BannerClick = [this] { startup_->stNewsClick(); };
@@ -70,13 +72,8 @@ ClientApp::~ClientApp() = default;
 
 void ClientApp::WireTrayAndPopup() {
     popup_->IsInTray = [this] { return tray_->IsInTray(); };
-    popup_->ShowMainWindow = [this] {
-        // The window comes to the front; the icon and the tray state stay.
-        main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
-        main_->show();
-        main_->raise();
-        main_->activateWindow();
-    };
+    // The window comes to the front; the icon and the tray state stay.
+    popup_->ShowMainWindow = [this] { tray_->ShowWindow(); };
     popup_->ReportMediaError = [this](const QString& text) {
         // Not modal: neither the feed's hand-off nor the tray icon may wait for the user.
         auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
@@ -94,7 +91,7 @@ void ClientApp::Show() {
 
 void ClientApp::StartClock() {
     // Runs until the process ends; nothing waits for it.
-    clock_ = std::make_unique<ClockThread>(main_->View(), *feedPort_,
+    clock_ = std::make_unique<ClockThread>(main_->View(), feedLink_,
                                            ClockOptions{ParseTimeServer(addresses_.TimeServer)});
     clock_->Start();
 }

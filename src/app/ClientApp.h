@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "services/FeedPort.h"
 #include "services/ServiceAddresses.h"
 #include "services/StartupTimer.h"
 #include "settings/FeedControl.h"
@@ -15,7 +16,6 @@ namespace plivant {
 
 class ClockThread;
 class Feed;
-class FeedPort;
 class MainTray;
 class TFormProp;
 class TForm4;
@@ -33,11 +33,13 @@ public:
     void Show();
 
 private:
-    // The settings dialog's way to the feed.
-    struct FeedLink : FeedControl {
+    // The way of the settings dialog, the start-up timer and the clock to the feed.
+    struct FeedLink : FeedControl, FeedPort {
         Feed* Target = nullptr;
         void CloseFeedConnection() override;
         void StartFeed() override;
+        bool FeedStarting() const override;
+        bool IsLive() const override;
     };
     // The start-up timer's way to the banner label.
     struct BannerLabel : BannerView {
@@ -55,7 +57,6 @@ private:
     BannerLabel banner_;
     std::unique_ptr<TMainForm1> main_;
     std::unique_ptr<MainTray> tray_;
-    std::unique_ptr<FeedPort> feedPort_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
     std::unique_ptr<TForm4> details_;
     std::unique_ptr<TFormProp> formProp_;

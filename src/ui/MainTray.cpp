@@ -74,12 +74,16 @@ void MainTray::HideToTray() {
 }
 
 void MainTray::RestoreFromTray() {
+    tiMain_.hide();
+    ShowWindow();
+    window_.repaint();
+}
+
+void MainTray::ShowWindow() {
     window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
     window_.show();
-    tiMain_.hide();
     window_.raise();
     window_.activateWindow();
-    window_.repaint();
 }
 
 void MainTray::tiMainClick(QSystemTrayIcon::ActivationReason reason) {

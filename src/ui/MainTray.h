@@ -18,6 +18,8 @@ public:
 
     void HideToTray();
     void RestoreFromTray();
+    // Brings the window to the front, un-minimised, leaving the icon as it is.
+    void ShowWindow();
     // True exactly while the icon is shown.
     bool IsInTray() const { return tiMain_.isVisible(); }
 
