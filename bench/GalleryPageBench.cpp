@@ -53,7 +53,7 @@ QString BusiestPage() {
 }
 
 void BM_GalleryPage(benchmark::State& state) {
-    const std::vector<gallery::GalleryPage> pages = gallery::GalleryPages();
+    const std::vector<gallery::GalleryPage>& pages = gallery::GalleryPages();
     const QString name = pages.at(size_t(state.range(0))).Name;
     const auto form = ShownPage(name, state.range(1) != 0);
     QImage picture(form->size(), QImage::Format_ARGB32_Premultiplied);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <vector>
 
 class QWidget;
@@ -11,17 +10,24 @@ namespace gallery {
 // One page of the gallery's form: a set of controls to look at under the skin.
 struct GalleryPage {
     QString Name;
-    std::function<QWidget*(QWidget* parent)> Make;
-    int Order = 0;  // pages are shown by this, then by name
+    QWidget* (*Make)(QWidget* parent);
 };
 
 // The pages in the order the form shows them.
-std::vector<GalleryPage> GalleryPages();
+const std::vector<GalleryPage>& GalleryPages();
 
-// Each family's page file adds its pages with a static object of this type:
-//   static const gallery::PageRegistration kButtons{{"buttons", MakeButtonsPage, 10}};
-struct PageRegistration {
-    explicit PageRegistration(GalleryPage page);
-};
+// The pages' makers, each in its own file under pages/.
+QWidget* MakeFormPage(QWidget* parent);
+QWidget* MakeButtonsPage(QWidget* parent);
+QWidget* MakeChecksPage(QWidget* parent);
+QWidget* MakeBarsPage(QWidget* parent);
+QWidget* MakeBoxesPage(QWidget* parent);
+QWidget* MakeEditsPage(QWidget* parent);
+QWidget* MakeListsPage(QWidget* parent);
+QWidget* MakeCombosPage(QWidget* parent);
+QWidget* MakeTabsPage(QWidget* parent);
+QWidget* MakeSlidersPage(QWidget* parent);
+QWidget* MakeProgressPage(QWidget* parent);
+QWidget* MakeMdiPage(QWidget* parent);
 
 }  // namespace gallery

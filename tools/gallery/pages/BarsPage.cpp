@@ -49,6 +49,8 @@ QStatusBar* StatusBar(QWidget* page) {
     return bar;
 }
 
+}  // namespace
+
 QWidget* MakeBarsPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
@@ -61,7 +63,4 @@ QWidget* MakeBarsPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kBars{{"bars", MakeBarsPage, 12}};
-
-}  // namespace
 }  // namespace gallery

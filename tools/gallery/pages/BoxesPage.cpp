@@ -36,6 +36,8 @@ QLabel* Coloured(QWidget* page, const QString& text, const QColor& colour) {
     return label;
 }
 
+}  // namespace
+
 QWidget* MakeBoxesPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
@@ -55,7 +57,4 @@ QWidget* MakeBoxesPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kBoxes{{"boxes", MakeBoxesPage, 13}};
-
-}  // namespace
 }  // namespace gallery

@@ -29,6 +29,8 @@ QToolButton* Tool(QWidget* page, const QString& text, int image) {
     return button;
 }
 
+}  // namespace
+
 QWidget* MakeButtonsPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
@@ -66,7 +68,4 @@ QWidget* MakeButtonsPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kButtons{{"buttons", MakeButtonsPage, 10}};
-
-}  // namespace
 }  // namespace gallery

@@ -32,6 +32,8 @@ QWidget* RadioPair(QWidget* page, bool enabled) {
     return holder;
 }
 
+}  // namespace
+
 QWidget* MakeChecksPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
@@ -53,7 +55,4 @@ QWidget* MakeChecksPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kChecks{{"checks", MakeChecksPage, 11}};
-
-}  // namespace
 }  // namespace gallery

@@ -39,6 +39,8 @@ QDateEdit* Date(bool popup, int tag, QWidget* parent) {
     return date;
 }
 
+}  // namespace
+
 QWidget* MakeCombosPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setMinimumSize(kPageSize);
@@ -63,7 +65,4 @@ QWidget* MakeCombosPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kCombosPage{{"combos", MakeCombosPage, 22}};
-
-}  // namespace
 }  // namespace gallery

@@ -20,6 +20,8 @@ QString ManyLines(const QString& line, int count) {
 
 QLineEdit* Edit(const QString& text, QWidget* parent) { return new QLineEdit(text, parent); }
 
+}  // namespace
+
 QWidget* MakeEditsPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setMinimumSize(kPageSize);
@@ -50,7 +52,4 @@ QWidget* MakeEditsPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kEditsPage{{"edits", MakeEditsPage, 20}};
-
-}  // namespace
 }  // namespace gallery

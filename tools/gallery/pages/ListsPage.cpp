@@ -51,6 +51,8 @@ QScrollBar* Bar(Qt::Orientation orientation, bool enabled, QWidget* parent) {
     return bar;
 }
 
+}  // namespace
+
 QWidget* MakeListsPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setMinimumSize(kPageSize);
@@ -69,7 +71,4 @@ QWidget* MakeListsPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kListsPage{{"lists", MakeListsPage, 21}};
-
-}  // namespace
 }  // namespace gallery

@@ -39,6 +39,8 @@ void GiveMenu(QMdiSubWindow* child, QPlainTextEdit* editor, QMenu* windowMenu) {
     skin::SetMdiChildMenu(child, menu);
 }
 
+}  // namespace
+
 QWidget* MakeMdiPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* layout = new QVBoxLayout(page);
@@ -61,7 +63,4 @@ QWidget* MakeMdiPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kMdiPage{{"mdi", MakeMdiPage, 33}};
-
-}  // namespace
 }  // namespace gallery

@@ -31,6 +31,8 @@ QProgressBar* MakeBar(Qt::Orientation orientation, const ProgressCase& c, QWidge
     return bar;
 }
 
+}  // namespace
+
 QWidget* MakeProgressPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
@@ -44,7 +46,4 @@ QWidget* MakeProgressPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kProgressPage{{"progress", MakeProgressPage, 32}};
-
-}  // namespace
 }  // namespace gallery

@@ -33,6 +33,8 @@ QSlider* MakeSlider(Qt::Orientation orientation, const SliderCase& c, int value,
     return slider;
 }
 
+}  // namespace
+
 QWidget* MakeSlidersPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
@@ -47,7 +49,4 @@ QWidget* MakeSlidersPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kSlidersPage{{"sliders", MakeSlidersPage, 31}};
-
-}  // namespace
 }  // namespace gallery

@@ -27,6 +27,8 @@ QWidget* MakeTabs(QTabWidget::TabPosition position, const QString& side, QWidget
     return tabs;
 }
 
+}  // namespace
+
 QWidget* MakeTabsPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     auto* grid = new QGridLayout(page);
@@ -37,7 +39,4 @@ QWidget* MakeTabsPage(QWidget* parent) {
     return page;
 }
 
-const PageRegistration kTabsPage{{"tabs", MakeTabsPage, 30}};
-
-}  // namespace
 }  // namespace gallery
