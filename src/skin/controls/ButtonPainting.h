@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
 #include <QPixmap>
 
 class QFontMetrics;
@@ -9,8 +8,7 @@ class QPainter;
 
 namespace skin {
 
-// What button painters share: glyphs from icons, captions measured as they are drawn, and the
-// window system's focus rectangle.
+// What button painters share: glyphs from icons and captions measured as they are drawn.
 
 // The size the icon is drawn at in a box of `size`; empty without an icon.
 QSize GlyphSize(const QIcon& icon, const QSize& size);
@@ -24,9 +22,5 @@ void DrawGlyph(QPainter& painter, const QPoint& at, const QPixmap& glyph);
 
 // A caption's size as it is drawn: access-key marks take no room; empty for no caption.
 QSize CaptionSize(const QFontMetrics& metrics, const QString& caption);
-
-// The window system's focus rectangle: every other pixel of a 1-pixel frame just inside `rect`
-// inverted, so that it shows on any face.
-void DrawFocusRect(QImage& image, const QRect& rect);
 
 }  // namespace skin

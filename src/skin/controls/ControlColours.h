@@ -12,6 +12,9 @@ namespace skin {
 class TSkinEngine;
 class WidgetLook;
 
+// The grey that disabled text of skinned controls is drawn in.
+inline constexpr ColorRef kDisabledText = 0x00808080;
+
 // The skin's colour `index` (SkinVocabulary.h), or `fallback` when the skin has none.
 QColor SkinColour(const TSkinEngine& engine, int index, const QColor& fallback);
 // The value itself, with the fallback's value for a colour the skin lacks.

@@ -1,6 +1,6 @@
 #include "skin/controls/ScrollingFamily.h"
 
-#include "skin/controls/SkinnerRegistry.h"
+#include "skin/controls/SkinnerFactory.h"
 #include "skin/controls/TSkinComboBox.h"
 #include "skin/controls/TSkinDateTimePicker.h"
 #include "skin/controls/TSkinGrid.h"
@@ -13,9 +13,7 @@ namespace {
 
 template <typename Skinner>
 void Register(SkinnerRegistry& registry, const char* name) {
-    registry.RegisterSkinnerClass(name, [](QWidget* control, TSkinWindow& window) {
-        return std::make_unique<Skinner>(control, window);
-    });
+    registry.RegisterSkinnerClass(name, FactoryOf<Skinner, QWidget>());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "skin/controls/FormActivity.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/CornerStretched.h"
+#include "skin/draw/FocusRect.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace skin {

@@ -19,6 +19,13 @@ namespace {
 // The glyph is laid on a square at least this large in the control's colour, hiding the box.
 constexpr int kMinBox = 13;
 
+// The colour as a skin picture holds it: opaque, eight bits a channel.
+QColor AsIn24Bits(const QColor& colour) {
+    Bitmap pixel(1, 1);
+    pixel.Image().fill(colour);
+    return pixel.Image().pixelColor(0, 0);
+}
+
 }  // namespace
 
 TSkinCheckGlyph::TSkinCheckGlyph(QAbstractButton* button, TSkinWindow& window)
@@ -46,19 +53,19 @@ void TSkinCheckGlyph::Paint() {
     if (picture.IsEmpty()) return;
     picture.SetTransparentColor(Engine().Metrics().TransColor);
     picture.SetTransparent(glyph.Transparent);
-    Bitmap square(std::max(picture.Width(), kMinBox), std::max(picture.Height(), kMinBox));
-    square.Image().fill(button->palette().color(QPalette::Window));
-    {
-        QPainter painter(&square.Image());
-        DrawBitmap(painter, QPoint(0, 0), picture);
-    }
+    const QSize square(std::max(picture.Width(), kMinBox), std::max(picture.Height(), kMinBox));
     QStyleOptionButton option;
     option.initFrom(button);
     const QRect box = button->style()->subElementRect(glyph.Box, &option, button);
     const int x =
-        option.direction == Qt::RightToLeft ? box.x() + box.width() - square.Width() : box.x();
+        option.direction == Qt::RightToLeft ? box.x() + box.width() - square.width() : box.x();
+    const QPoint at(x, (button->height() - picture.Height()) / 2);
     QPainter painter(button);
-    DrawBitmapAt(painter, square, QPoint(x, (button->height() - picture.Height()) / 2));
+    {
+        ExactPainting exact(painter);
+        painter.fillRect(QRect(at, square), AsIn24Bits(button->palette().color(QPalette::Window)));
+    }
+    DrawBitmapAt(painter, picture, at);
 }
 
 TSkinCheckBox::TSkinCheckBox(QCheckBox* box, TSkinWindow& window) : TSkinCheckGlyph(box, window) {}

@@ -1,9 +1,10 @@
 #include "skin/controls/TSkinControl.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
+#include "skin/controls/ButtonEvents.h"
+#include "skin/controls/ControlColours.h"
 #include "skin/draw/Blit.h"
 #include "skin/engine/SkinMarks.h"
 #include "skin/engine/TSkinEngine.h"
@@ -12,17 +13,8 @@
 namespace skin {
 namespace {
 
-bool IsPressKey(const QEvent* event) {
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    // Held keys repeat: only the first press and the last release change the state.
-    if (key->isAutoRepeat()) return false;
-    return key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
-           key->key() == Qt::Key_Enter;
-}
-
-bool IsLeftButton(const QEvent* event) {
-    return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
-}
+// Held keys repeat: only the first press and the last release change the state.
+bool IsPressKey(const QEvent* event) { return !IsAutoRepeat(event) && IsClickKey(event); }
 
 }  // namespace
 
@@ -160,7 +152,7 @@ void TSkinControl::PaintBitmapText(QPainter& painter, const QImage& picture, con
     if (text.isEmpty()) return;
     painter.save();
     if (font) painter.setFont(*font);
-    painter.setPen(GetEnabled() ? colour : ToQColor(0x00808080));
+    painter.setPen(GetEnabled() ? colour : ToQColor(kDisabledText));
     if (Pressed()) rect.translate(1, 1);
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text);
     painter.restore();

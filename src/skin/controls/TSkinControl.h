@@ -81,13 +81,14 @@ protected:
     void PaintBitmapText(QPainter& painter, const QImage& picture, const QString& text, QRect rect,
                          const QFont* font, const QColor& colour);
     void DrawBitmapAt(QPainter& painter, const Bitmap& bitmap, const QPoint& at);
+    // True while the control gets its events straight, unskinned.
+    bool Passes() const;
 
 private:
     static constexpr int kHot = 1;
     static constexpr int kPressed = 2;
 
     bool RunsAfterDefault(QEvent::Type type) const;
-    bool Passes() const;
     void SetState(int flag, bool on);
 
     QPointer<QWidget> control_;

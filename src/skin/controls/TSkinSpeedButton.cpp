@@ -19,8 +19,6 @@
 namespace skin {
 namespace {
 
-constexpr ColorRef kDisabledText = 0x00808080;
-
 ToolButtonState StateOf(const QToolButton& button, bool hot) {
     return {hot && button.isEnabled(), button.isDown(), button.isChecked()};
 }
@@ -102,23 +100,21 @@ void TSkinSpeedButton::PaintAlone(QPainter& painter, const QToolButton& button) 
 
 void TSkinSpeedButton::PaintGlyphAndCaption(QPainter& painter, const QToolButton& button,
                                             int faceRight) const {
-    const Qt::ToolButtonStyle style = ShownStyle(button);
-    const bool showGlyph = style != Qt::ToolButtonTextOnly;
-    const bool showText = style != Qt::ToolButtonIconOnly || button.icon().isNull();
-    const QString caption = showText ? button.text() : QString();
+    const bool showGlyph = ShowsImage(button);
+    const QString caption = ShowsCaption(button) ? button.text() : QString();
     ButtonLayoutInput input;
     input.Client = RectLTRB(0, 0, faceRight, button.height());
     input.Glyph = showGlyph ? GlyphSize(button.icon(), button.iconSize()) : QSize();
     input.Text = CaptionSize(button.fontMetrics(), caption);
-    input.Layout = style == Qt::ToolButtonTextUnderIcon ? GlyphLayout::Top : GlyphLayout::Left;
+    input.Layout =
+        ShownStyle(button) == Qt::ToolButtonTextUnderIcon ? GlyphLayout::Top : GlyphLayout::Left;
     input.RightToLeft = button.layoutDirection() == Qt::RightToLeft;
     const ButtonLayout layout = LayOutBitmapButton(input);
     const QPoint shift = Pressed() ? QPoint(1, 1) : QPoint();
     if (showGlyph) {
-        const QIcon::State state = button.isChecked() ? QIcon::On : QIcon::Off;
-        DrawGlyph(
-            painter, layout.GlyphAt + shift,
-            GlyphPixmap(button.icon(), button.iconSize(), GlyphMode(button.isEnabled()), state));
+        DrawGlyph(painter, layout.GlyphAt + shift,
+                  GlyphPixmap(button.icon(), button.iconSize(), GlyphMode(button.isEnabled()),
+                              IconState(button)));
     }
     if (caption.isEmpty()) return;
     painter.save();

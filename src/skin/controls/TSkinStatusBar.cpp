@@ -7,8 +7,6 @@
 
 #include "skin/draw/Blit.h"
 #include "skin/draw/Geometry.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
 
 namespace skin {
 namespace {
@@ -29,12 +27,6 @@ TSkinStatusBar::TSkinStatusBar(QStatusBar* bar, TSkinWindow& window)
 
 QStatusBar* TSkinStatusBar::Bar() const { return static_cast<QStatusBar*>(Control()); }
 
-bool TSkinStatusBar::Skinning() const {
-    const TSkinEngine& engine = Engine();
-    return engine.IsSkinning() &&
-           !(engine.DisabledTag() != 0 && TagOf(Control()) == engine.DisabledTag());
-}
-
 QSizeGrip* TSkinStatusBar::WatchGrip() {
     QStatusBar* bar = Bar();
     QSizeGrip* grip =
@@ -46,7 +38,7 @@ QSizeGrip* TSkinStatusBar::WatchGrip() {
 
 bool TSkinStatusBar::eventFilter(QObject* watched, QEvent* event) {
     if (!grip_ || watched != grip_) return TSkinControl::eventFilter(watched, event);
-    return event->type() == QEvent::Paint && Skinning();
+    return event->type() == QEvent::Paint && !Passes();
 }
 
 void TSkinStatusBar::Paint() {

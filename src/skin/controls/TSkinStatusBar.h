@@ -24,7 +24,6 @@ private:
     QStatusBar* Bar() const;
     // The grip is made and remade by the bar; the one it has now is watched.
     QSizeGrip* WatchGrip();
-    bool Skinning() const;
     void DrawGrip(QPainter& painter, const QStatusBar& bar) const;
 
     WidgetGuard<QSizeGrip> grip_;

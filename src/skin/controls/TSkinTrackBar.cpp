@@ -7,31 +7,26 @@
 
 namespace skin {
 
-TSkinTrackBar::TSkinTrackBar(QWidget* control, TSkinWindow& window)
-    : TSkinControl(control, window), style_(std::make_unique<TrackBarStyle>(*this)) {}
-
-// The slider gets its own style back before this one goes.
-TSkinTrackBar::~TSkinTrackBar() { Detach(); }
+std::unique_ptr<QStyle> TSkinTrackBar::MakeStyle(QStyle* base) {
+    return std::make_unique<TrackBarStyle>(*this, base);
+}
 
 void TSkinTrackBar::ApplySkin() {
     channel_ = verticalChannel_ = Bitmap();
     QWidget* slider = Control();
     if (!slider) return;
-    if (!Engine().IsSkinning()) {
-        Look().Restore();
-        return;
-    }
-    if (const Bitmap* channel = Engine().GetSkinBitmap(bitmaps::TrackBar)) {
+    const bool skinning = Engine().IsSkinning();
+    if (const Bitmap* channel = skinning ? Engine().GetSkinBitmap(bitmaps::TrackBar) : nullptr) {
         channel_ = *channel;
         verticalChannel_ = RotatedLeft(*channel);
     }
-    if (slider->style() != style_.get()) Look().SetStyle(style_.get());
-    slider->update();
+    TSkinStyledControl::ApplySkin();
+    if (skinning) slider->update();
 }
 
 void TSkinTrackBar::Release() {
     channel_ = verticalChannel_ = Bitmap();
-    TSkinControl::Release();
+    TSkinStyledControl::Release();
 }
 
 const Bitmap& TSkinTrackBar::Channel(Qt::Orientation orientation) const {

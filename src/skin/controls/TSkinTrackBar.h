@@ -1,20 +1,15 @@
 #pragma once
 
-#include <memory>
-
-#include "skin/controls/TSkinControl.h"
+#include "skin/controls/TSkinStyledControl.h"
 
 namespace skin {
-
-class TrackBarStyle;
 
 // Skins a slider (QSlider) of either orientation: while the skin is on the slider wears a
 // TrackBarStyle, which paints it from the skin's channel and thumb pictures with tick marks and
 // the focus rectangle; sliding by mouse, wheel and keys stays the slider's own.
-class TSkinTrackBar : public TSkinControl {
+class TSkinTrackBar : public TSkinStyledControl {
 public:
-    TSkinTrackBar(QWidget* control, TSkinWindow& window);
-    ~TSkinTrackBar() override;
+    using TSkinStyledControl::TSkinStyledControl;
 
     void ApplySkin() override;
     void Release() override;
@@ -25,8 +20,10 @@ public:
     // The skin's thumb picture for the orientation; none when the skin has none.
     const Bitmap* Thumb(Qt::Orientation orientation) const;
 
+protected:
+    std::unique_ptr<QStyle> MakeStyle(QStyle* base) override;
+
 private:
-    std::unique_ptr<TrackBarStyle> style_;
     Bitmap channel_;
     Bitmap verticalChannel_;
 };

@@ -103,7 +103,7 @@ void TabPainter::DrawCaption(QImage& body, const TabItem& tab, TabSide side, con
     const int colour =
         tab.Selected ? colors::TabControlActiveFontColor : colors::TabControlInactiveFontColor;
     painter.setFont(font);
-    painter.setPen(tab.Enabled ? SkinColour(engine_, colour, Qt::black) : QColor(0x80, 0x80, 0x80));
+    painter.setPen(tab.Enabled ? SkinColour(engine_, colour, Qt::black) : ToQColor(kDisabledText));
     painter.drawText(QRect(left, 2, width - left, height - 2),
                      Qt::AlignLeft | Qt::AlignVCenter | flags, tab.Text);
 }

@@ -20,24 +20,7 @@ constexpr int kImageTop = 3;
 constexpr int kCaptionBesideImage = 7;
 constexpr int kCaptionBelowImage = 4;
 
-QIcon::State IconState(const QToolButton& button) {
-    return button.isChecked() ? QIcon::On : QIcon::Off;
-}
-
-bool ShowsImage(const QToolButton& button) {
-    return !button.icon().isNull() && ShownStyle(button) != Qt::ToolButtonTextOnly;
-}
-
-bool ShowsCaption(const QToolButton& button) {
-    return !button.text().isEmpty() &&
-           (ShownStyle(button) != Qt::ToolButtonIconOnly || button.icon().isNull());
-}
-
 }  // namespace
-
-QColor ToolBarButtonLook::Colour(int index, const QColor& fallback) const {
-    return SkinColour(engine_, index, fallback);
-}
 
 void ToolBarButtonLook::DrawToolButton(QPainter& painter, const QToolButton& button,
                                        const ToolButtonState& state) const {
@@ -45,7 +28,7 @@ void ToolBarButtonLook::DrawToolButton(QPainter& painter, const QToolButton& but
         DrawLook(painter, button, state.Selected ? Kind::Down : Kind::Hot);
         if (HasDropDownPart(button)) {
             DrawDropDownMark(painter, button.rect(), DropDownPartLeft(button),
-                             Colour(colors::ToolBarBorderColor, Qt::black));
+                             SkinColour(engine_, colors::ToolBarBorderColor, Qt::black));
         }
     } else if (state.Selected || state.Checked) {
         DrawLook(painter, button, Kind::Hot);
@@ -56,8 +39,10 @@ void ToolBarButtonLook::DrawLook(QPainter& painter, const QToolButton& button, K
     const QRect r = button.rect();
     const int fill = kind == Kind::Down ? colors::ToolBarDownColor : colors::ToolBarOnColor;
     const QPalette& palette = button.palette();
-    FillRectColor(painter, r, FromQColor(Colour(fill, palette.color(QPalette::Button))));
-    FrameRectColor(painter, r, FromQColor(Colour(colors::ToolBarBorderColor, Qt::black)));
+    FillRectColor(painter, r,
+                  FromQColor(SkinColour(engine_, fill, palette.color(QPalette::Button))));
+    FrameRectColor(painter, r,
+                   FromQColor(SkinColour(engine_, colors::ToolBarBorderColor, Qt::black)));
     const int faceRight = DropDownPartLeft(button);
     const bool list = ShownStyle(button) == Qt::ToolButtonTextBesideIcon;
     const QSize image = DrawImage(painter, button, faceRight, list);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QSize>
 
 class QPainter;
@@ -39,7 +38,6 @@ private:
     QSize DrawImage(QPainter& painter, const QToolButton& button, int faceRight, bool list) const;
     void DrawCaption(QPainter& painter, const QToolButton& button, Kind kind, int faceRight,
                      bool list, const QSize& image) const;
-    QColor Colour(int index, const QColor& fallback) const;
 
     const TSkinEngine& engine_;
 };

@@ -10,10 +10,22 @@
 
 namespace skin {
 
+const QImage& ToolBarStyle::Stretched(const QImage& picture, const QSize& size) const {
+    const int generation = engine_.SkinGeneration();
+    if (kept_.Generation != generation || kept_.Picture != picture.cacheKey() ||
+        kept_.Size != size) {
+        kept_ = {generation, picture.cacheKey(), size, StretchedImage(picture, size)};
+    }
+    return kept_.Image;
+}
+
 bool ToolBarStyle::DrawToolBarBackground(QPainter& painter, const QRect& rect) const {
     if (const Bitmap* picture = engine_.GetSkinBitmap(bitmaps::ToolBar);
         picture && !picture->IsEmpty()) {
-        StretchBitmap(*picture, painter, rect);
+        if (rect.width() > 0 && rect.height() > 0) {
+            ExactPainting exact(painter);
+            painter.drawImage(rect.topLeft(), Stretched(picture->Image(), rect.size()));
+        }
         return true;
     }
     const ColorRef start = engine_.GetSkinColor(colors::ToolBarStartColor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProxyStyle>
 
 namespace skin {
@@ -22,7 +23,18 @@ public:
     bool DrawToolBarBackground(QPainter& painter, const QRect& rect) const;
 
 private:
+    // The picture stretched to `size`, kept until the skin, the picture or the size changes.
+    const QImage& Stretched(const QImage& picture, const QSize& size) const;
+
+    struct Kept {
+        int Generation = -1;
+        qint64 Picture = 0;  // the picture's cache key
+        QSize Size;
+        QImage Image;
+    };
+
     const TSkinEngine& engine_;
+    mutable Kept kept_;
 };
 
 }  // namespace skin

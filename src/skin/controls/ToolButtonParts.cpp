@@ -16,6 +16,19 @@ Qt::ToolButtonStyle ShownStyle(const QToolButton& button) {
         button.style()->styleHint(QStyle::SH_ToolButtonStyle, nullptr, &button));
 }
 
+bool ShowsImage(const QToolButton& button) {
+    return !button.icon().isNull() && ShownStyle(button) != Qt::ToolButtonTextOnly;
+}
+
+bool ShowsCaption(const QToolButton& button) {
+    return !button.text().isEmpty() &&
+           (ShownStyle(button) != Qt::ToolButtonIconOnly || button.icon().isNull());
+}
+
+QIcon::State IconState(const QToolButton& button) {
+    return button.isChecked() ? QIcon::On : QIcon::Off;
+}
+
 bool HasDropDownPart(const QToolButton& button) {
     return button.popupMode() == QToolButton::MenuButtonPopup;
 }

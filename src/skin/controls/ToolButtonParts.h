@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QRect>
 #include <Qt>
 
@@ -14,6 +15,13 @@ namespace skin {
 
 // The style the button shows its icon and text in, a style-chosen one resolved.
 Qt::ToolButtonStyle ShownStyle(const QToolButton& button);
+
+// The icon shows unless the button shows text only; the text shows unless it shows the icon
+// only and has one. Neither shows when the button has none.
+bool ShowsImage(const QToolButton& button);
+bool ShowsCaption(const QToolButton& button);
+// A checked button shows its icon's on state.
+QIcon::State IconState(const QToolButton& button);
 
 // A button split into a face and a drop-down part that opens its menu.
 bool HasDropDownPart(const QToolButton& button);

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "skin/controls/ButtonPainting.h"
 #include "skin/draw/Blit.h"
+#include "skin/draw/FocusRect.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"
 

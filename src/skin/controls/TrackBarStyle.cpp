@@ -1,6 +1,5 @@
 #include "skin/controls/TrackBarStyle.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QSlider>
 #include <QStyleOptionSlider>
@@ -27,8 +26,8 @@ Qt::Orientation OrientationOf(const QStyleOption* option, const QWidget* widget)
 
 }  // namespace
 
-TrackBarStyle::TrackBarStyle(const TSkinTrackBar& skinner)
-    : QProxyStyle(QApplication::style()->name()), skinner_(skinner) {}
+TrackBarStyle::TrackBarStyle(const TSkinTrackBar& skinner, QStyle* base)
+    : QProxyStyle(base), skinner_(skinner) {}
 
 QSize TrackBarStyle::ThumbSize(Qt::Orientation orientation) const {
     const Bitmap* thumb = skinner_.Thumb(orientation);

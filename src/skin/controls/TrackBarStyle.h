@@ -11,7 +11,8 @@ class TSkinTrackBar;
 // come from one TrackBarLayout, so Qt's hit testing, dragging and paging agree with the picture.
 class TrackBarStyle : public QProxyStyle {
 public:
-    explicit TrackBarStyle(const TSkinTrackBar& skinner);
+    // Stands on `base`, which it owns.
+    TrackBarStyle(const TSkinTrackBar& skinner, QStyle* base);
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;

@@ -40,6 +40,8 @@ void DrawBitmap(QPainter& painter, const QPoint& at, const Bitmap& bitmap) {
 }
 
 QImage ScaledPart(const QImage& image, const QRect& source, const QSize& size) {
+    // The whole picture at its own size is shared, not copied.
+    if (source == image.rect() && size == image.size()) return image;
     QImage part = image.copy(source);
     if (part.size() == size) return part;
     return part.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -53,15 +55,15 @@ void CopyRect(QPainter& painter, const QRect& target, const QImage& image, const
     painter.drawImage(target.topLeft(), ScaledPart(image, source, target.size()));
 }
 
+QImage StretchedImage(const QImage& image, const QSize& size) {
+    if (image.size() == size) return image;
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 void StretchImage(const QImage& image, QPainter& painter, const QRect& rect) {
     if (rect.width() <= 0 || rect.height() <= 0 || image.isNull()) return;
     ExactPainting exact(painter);
-    if (image.size() == rect.size()) {
-        painter.drawImage(rect.topLeft(), image);
-        return;
-    }
-    painter.drawImage(rect.topLeft(),
-                      image.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.drawImage(rect.topLeft(), StretchedImage(image, rect.size()));
 }
 
 void StretchBitmap(const Bitmap& bitmap, QPainter& painter, const QRect& rect) {

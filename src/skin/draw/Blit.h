@@ -38,6 +38,9 @@ QImage ScaledPart(const QImage& image, const QRect& source, const QSize& size);
 // differ. Empty rectangles draw nothing.
 void CopyRect(QPainter& painter, const QRect& target, const QImage& image, const QRect& source);
 
+// The image at `size`, smoothly (area-averaging) scaled when its own size differs.
+QImage StretchedImage(const QImage& image, const QSize& size);
+
 // The whole bitmap scaled into `rect` with smooth (area-averaging) scaling.
 void StretchBitmap(const Bitmap& bitmap, QPainter& painter, const QRect& rect);
 void StretchImage(const QImage& image, QPainter& painter, const QRect& rect);

@@ -2,28 +2,12 @@
 
 #include <algorithm>
 
+#include "skin/draw/Axis.h"
 #include "skin/draw/Blit.h"
 #include "skin/draw/Geometry.h"
 
 namespace skin {
 namespace {
-
-// The part of a three-part drawing along one axis, with the cross axis always whole.
-struct Axis {
-    bool vertical;
-
-    QRect Band(const QImage& image, int from, int to) const {
-        return vertical ? RectLTRB(0, from, image.width(), to)
-                        : RectLTRB(from, 0, to, image.height());
-    }
-    QRect Band(const QRect& rect, int from, int to) const {
-        return vertical ? RectLTRB(rect.x(), from, RightOf(rect), to)
-                        : RectLTRB(from, rect.y(), to, BottomOf(rect));
-    }
-    int Start(const QRect& rect) const { return vertical ? rect.y() : rect.x(); }
-    int End(const QRect& rect) const { return vertical ? BottomOf(rect) : RightOf(rect); }
-    int Length(const QImage& image) const { return vertical ? image.height() : image.width(); }
-};
 
 // Caps copied, the middle stretched: the shared body of the vertical and horizontal forms.
 void DrawCapsAndMiddle(const Bitmap& bitmap, QPainter& painter, const QRect& rect, int cap,
