@@ -31,6 +31,7 @@ public:
                        const QWidget* widget) const override;
 
 private:
+    // A minimised child's is its minimised title's.
     FrameGeometry GeometryOf(const QStyleOptionTitleBar& option, const QWidget* widget) const;
     TitleState StateOf(const QStyleOptionTitleBar& option, const QWidget* widget) const;
     QRect TitleRect(const QStyleOptionTitleBar& option, SubControl part,

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "skin/engine/SkinMarks.h"
 #include "skin/windows/MdiArrange.h"
 
 namespace skin {
@@ -14,13 +15,11 @@ constexpr char kChildMenuProperty[] = "skinMdiChildMenu";
 constexpr char kWindowMenuProperty[] = "skinWindowMenu";
 
 void SetMenuProperty(QWidget* widget, const char* name, QMenu* menu) {
-    if (!widget) return;
-    widget->setProperty(name, menu ? QVariant::fromValue(QPointer<QMenu>(menu)) : QVariant());
+    SetMark(widget, name, menu ? QVariant::fromValue(QPointer<QMenu>(menu)) : QVariant());
 }
 
 QMenu* MenuProperty(const QWidget* widget, const char* name) {
-    if (!widget || widget->dynamicPropertyNames().isEmpty()) return nullptr;
-    return widget->property(name).value<QPointer<QMenu>>().data();
+    return Mark(widget, name).value<QPointer<QMenu>>().data();
 }
 
 }  // namespace
