@@ -44,9 +44,7 @@ std::vector<QRect> TileRects(const TileRoom& room, bool horizontal) {
     return rects;
 }
 
-bool IsArrangedBySkin(const QMdiArea* area) {
-    return Mark(area, kArrangedProperty).toBool();
-}
+bool IsArrangedBySkin(const QMdiArea* area) { return Mark(area, kArrangedProperty).toBool(); }
 
 void SetArrangedBySkin(QMdiArea* area, bool on) {
     SetMark(area, kArrangedProperty, on ? QVariant(true) : QVariant());

@@ -82,8 +82,7 @@ FrameGeometry MdiChildStyle::GeometryOf(const QStyleOptionTitleBar& option,
     return FrameGeometry(engine_.Metrics(), engine_.Pieces(), window, TraitsOf(option));
 }
 
-TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option,
-                                  const QWidget* widget) const {
+TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option, const QWidget* widget) const {
     TitleState state;
     const bool restoring = IsMaximized(option) || IsMinimized(option);
     if (option.state & (State_MouseOver | State_Sunken)) {
@@ -167,9 +166,9 @@ void MdiChildStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     if (title->rect.height() <= 0) return;
     ExactPainting exact(*painter);
     if (IsMinimized(*title)) {
-        painter->drawImage(title->rect.topLeft(),
-                           ComposeMdiMinimizedTitle(engine_, GeometryOf(*title, widget),
-                                                    StateOf(*title, widget)));
+        painter->drawImage(
+            title->rect.topLeft(),
+            ComposeMdiMinimizedTitle(engine_, GeometryOf(*title, widget), StateOf(*title, widget)));
         return;
     }
     painter->drawImage(QPoint(0, 0),

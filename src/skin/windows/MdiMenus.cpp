@@ -24,7 +24,9 @@ QMenu* MenuProperty(const QWidget* widget, const char* name) {
 
 }  // namespace
 
-void SetMdiChildMenu(QWidget* child, QMenu* menu) { SetMenuProperty(child, kChildMenuProperty, menu); }
+void SetMdiChildMenu(QWidget* child, QMenu* menu) {
+    SetMenuProperty(child, kChildMenuProperty, menu);
+}
 
 QMenu* MdiChildMenu(const QMdiSubWindow* child) {
     if (!child) return nullptr;
@@ -32,7 +34,9 @@ QMenu* MdiChildMenu(const QMdiSubWindow* child) {
     return MenuProperty(child->widget(), kChildMenuProperty);
 }
 
-void SetWindowMenu(QWidget* frame, QMenu* menu) { SetMenuProperty(frame, kWindowMenuProperty, menu); }
+void SetWindowMenu(QWidget* frame, QMenu* menu) {
+    SetMenuProperty(frame, kWindowMenuProperty, menu);
+}
 
 QMenu* WindowMenu(const QWidget* frame) { return MenuProperty(frame, kWindowMenuProperty); }
 
