@@ -31,6 +31,8 @@ public:
 
     QWidget* Widget() const { return look_.Widget(); }
     QStyle* Style() const { return style_.get(); }
+    // For changes beside the style, put back with it.
+    WidgetLook& Look() { return look_; }
     void Wear(bool on);
     bool Worn() const;
 

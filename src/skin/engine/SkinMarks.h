@@ -19,6 +19,11 @@ inline QVariant Mark(const QObject* object, const char* name) {
     return object->property(name);
 }
 
+// Sets a dynamic property of the object; an invalid value takes it away.
+inline void SetMark(QObject* object, const char* name, const QVariant& value) {
+    if (object) object->setProperty(name, value);
+}
+
 // The object's Tag; 0 when it has none.
 inline int TagOf(const QObject* object) { return Mark(object, kTagProperty).toInt(); }
 
@@ -26,7 +31,7 @@ inline bool IsSkinned(const QObject* object) { return Mark(object, kSkinnedPrope
 
 // Set while a skin window or skinner holds the widget; removed when it lets go.
 inline void SetSkinnedMark(QObject* object, bool on) {
-    if (object) object->setProperty(kSkinnedProperty, on ? QVariant(true) : QVariant());
+    SetMark(object, kSkinnedProperty, on ? QVariant(true) : QVariant());
 }
 
 inline bool IsSkinInternal(const QObject* object) {

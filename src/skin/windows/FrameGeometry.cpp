@@ -10,37 +10,67 @@ namespace skin {
 namespace {
 
 constexpr int kIconSize = 16;
+constexpr int kMinimizedButtonsRight = 5;
+constexpr int kMinimizedTextTop = 4;
 
 }  // namespace
 
 FrameGeometry::FrameGeometry(const SkinMetrics& metrics, const FramePieces& pieces,
                              const QSize& window, const FrameTraits& traits)
-    : window_(window), traits_(traits) {
-    margins_ = QMargins(traits.HasBorders ? metrics.LeftBorderWidth : 0,
-                        traits.HasTitle ? metrics.TitleHeight : 0,
-                        traits.HasBorders ? metrics.RightBorderWidth : 0,
-                        traits.HasBorders ? metrics.BottomBorderHeight : 0);
+    : FrameGeometry(metrics, pieces, window, traits,
+                    QMargins(traits.HasBorders ? metrics.LeftBorderWidth : 0,
+                             traits.HasTitle ? metrics.TitleHeight : 0,
+                             traits.HasBorders ? metrics.RightBorderWidth : 0,
+                             traits.HasBorders ? metrics.BottomBorderHeight : 0),
+                    {.IconTop = metrics.IconPosY <= 3 ? 4 : metrics.IconPosY,
+                     .ButtonTop = metrics.ButtonPosY,
+                     .ButtonsRight = metrics.ButtonPosX,
+                     .ExtraButtonRoom = pieces.FiveSections ? pieces.Title[2].width() : 0,
+                     .TextTop = metrics.CaptionTop}) {}
+
+FrameGeometry FrameGeometry::MinimizedTitle(const SkinMetrics& metrics, const FramePieces& pieces,
+                                            const QSize& window, FrameTraits traits) {
+    // The buttons are centred in 26 pixels, small ones a little lower; the icon stands with them.
+    const int buttonHeight = pieces.ButtonSize.height();
+    int top = std::max((26 - buttonHeight) / 2, 0);
+    if (buttonHeight + top < 22) top += 2;
+    traits.HasBorders = false;
+    traits.Maximized = false;
+    return FrameGeometry(metrics, pieces, window, traits, QMargins(0, window.height(), 0, 0),
+                         {.IconTop = top,
+                          .ButtonTop = top,
+                          .ButtonsRight = kMinimizedButtonsRight,
+                          .ExtraButtonRoom = 0,
+                          .TextTop = kMinimizedTextTop});
+}
+
+FrameGeometry::FrameGeometry(const SkinMetrics& metrics, const FramePieces& pieces,
+                             const QSize& window, const FrameTraits& traits,
+                             const QMargins& margins, const CaptionPlacement& placement)
+    : window_(window), traits_(traits), margins_(margins), textTop_(placement.TextTop) {
     const QSize button = pieces.ButtonSize;
     const int shown = int(traits.Close) + int(traits.Maximize) + int(traits.Minimize);
-    buttonsWidth_ = button.width() * shown + 15 + 2 * (shown - 1);
-    if (pieces.FiveSections) buttonsWidth_ += pieces.Title[2].width();
+    buttonsWidth_ = button.width() * shown + 15 + 2 * (shown - 1) + placement.ExtraButtonRoom;
     textX_ = metrics.IconPosX + 20;
     textMaxWidth_ = window.width() - textX_ - buttonsWidth_ - 4;
     if (traits.SystemIcon) {
-        icon_ = QRect(std::max(metrics.IconPosX, 0), metrics.IconPosY <= 3 ? 4 : metrics.IconPosY,
-                      kIconSize, kIconSize);
+        icon_ = QRect(std::max(metrics.IconPosX, 0), placement.IconTop, kIconSize, kIconSize);
     } else {
         textX_ -= 20;
     }
     // Right to left: close, maximise or restore, minimise, then help.
-    int x = window.width() - metrics.ButtonPosX - button.width();
+    int x = window.width() - placement.ButtonsRight - button.width();
     const bool present[] = {false, traits.Close, traits.Maximize, traits.Minimize};
     for (int element = caption::kClose; element <= caption::kMinimize; ++element) {
         if (!present[element]) continue;
-        buttons_[size_t(element)] = QRect(QPoint(x, metrics.ButtonPosY), button);
+        buttons_[size_t(element)] = QRect(QPoint(x, placement.ButtonTop), button);
         x -= button.width() + 2;
     }
-    if (traits.Help) buttons_[caption::kHelp] = QRect(QPoint(x, metrics.ButtonPosY), button);
+    if (traits.Help) buttons_[caption::kHelp] = QRect(QPoint(x, placement.ButtonTop), button);
+}
+
+QRect FrameGeometry::Label() const {
+    return QRect(textX_, 0, std::max(textMaxWidth_, 0), TitleHeight());
 }
 
 int FrameGeometry::ElementAt(const QPoint& point) const {

@@ -47,6 +47,10 @@ class FrameGeometry {
 public:
     FrameGeometry(const SkinMetrics& metrics, const FramePieces& pieces, const QSize& window,
                   const FrameTraits& traits);
+    // The title of a minimised MDI child, which is all of it: no borders, the buttons packed at
+    // the right at the icon's height, the caption near the top, always the plain maximise button.
+    static FrameGeometry MinimizedTitle(const SkinMetrics& metrics, const FramePieces& pieces,
+                                        const QSize& window, FrameTraits traits);
 
     const QSize& Window() const { return window_; }
     const FrameTraits& Traits() const { return traits_; }
@@ -61,6 +65,10 @@ public:
     // Where the caption starts, and the width it is shortened to.
     int TextX() const { return textX_; }
     int TextMaxWidth() const { return textMaxWidth_; }
+    // The caption's baseline stands this far below the top plus the font's ascent.
+    int TextTop() const { return textTop_; }
+    // Where the caption is shown, the title's full height.
+    QRect Label() const;
 
     // The caption element under the point; the last match wins, as they are drawn.
     int ElementAt(const QPoint& point) const;
@@ -72,6 +80,18 @@ public:
     static constexpr int kCornerGrace = 12;
 
 private:
+    // Where the caption's parts go, in pixels from the window's top and right.
+    struct CaptionPlacement {
+        int IconTop;
+        int ButtonTop;
+        int ButtonsRight;     // between the last button and the window's right edge
+        int ExtraButtonRoom;  // kept free beside the buttons' own room
+        int TextTop;
+    };
+
+    FrameGeometry(const SkinMetrics& metrics, const FramePieces& pieces, const QSize& window,
+                  const FrameTraits& traits, const QMargins& margins,
+                  const CaptionPlacement& placement);
     Qt::Edges ResizeEdges(const QPoint& point) const;
 
     QSize window_;
@@ -82,6 +102,7 @@ private:
     int buttonsWidth_ = 0;
     int textX_ = 0;
     int textMaxWidth_ = 0;
+    int textTop_ = 0;
 };
 
 }  // namespace skin

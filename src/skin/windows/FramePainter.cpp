@@ -134,8 +134,10 @@ void FramePainter::PaintBorders(QPainter& painter, const FrameGeometry& geometry
     painter.drawImage(QPoint(0, h - margins.bottom()), Bottom(w));
 }
 
-QRegion FramePainter::Shape(const FrameGeometry& geometry, const TitleState& state) {
+QRegion FramePainter::Shape(const FrameGeometry& geometry, TitleState state) {
     FollowSkin();
+    state.Hot = caption::kNone;
+    state.Pressed = false;
     const TitleKey key{geometry.Window(), geometry.Traits(), state};
     if (shape_ && shape_->Key == key) return shape_->Region;
     const SkinMetrics& m = engine_.Metrics();

@@ -26,8 +26,9 @@ public:
     void Paint(QPainter& painter, const FrameGeometry& geometry, const TitleState& state);
     // Draws the side and bottom borders alone.
     void PaintBorders(QPainter& painter, const FrameGeometry& geometry);
-    // The window's outline: the frame's pictures without the skin's transparent pixels.
-    QRegion Shape(const FrameGeometry& geometry, const TitleState& state);
+    // The window's outline: the frame's pictures without the skin's transparent pixels. The
+    // outline does not follow the mouse: it is cut from the title with no button hot or pressed.
+    QRegion Shape(const FrameGeometry& geometry, TitleState state);
     // The caption as drawn: shortened with "..." to fit before the buttons.
     QString Caption(const FrameGeometry& geometry, const QString& text);
     // The title bar as drawn.

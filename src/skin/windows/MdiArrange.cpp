@@ -4,6 +4,8 @@
 #include <QMdiSubWindow>
 #include <algorithm>
 
+#include "skin/engine/SkinMarks.h"
+
 namespace skin {
 namespace {
 
@@ -42,13 +44,10 @@ std::vector<QRect> TileRects(const TileRoom& room, bool horizontal) {
     return rects;
 }
 
-bool IsArrangedBySkin(const QMdiArea* area) {
-    return area && !area->dynamicPropertyNames().isEmpty() &&
-           area->property(kArrangedProperty).toBool();
-}
+bool IsArrangedBySkin(const QMdiArea* area) { return Mark(area, kArrangedProperty).toBool(); }
 
 void SetArrangedBySkin(QMdiArea* area, bool on) {
-    if (area) area->setProperty(kArrangedProperty, on ? QVariant(true) : QVariant());
+    SetMark(area, kArrangedProperty, on ? QVariant(true) : QVariant());
 }
 
 std::vector<QMdiSubWindow*> ArrangedChildren(const QMdiArea* area) {

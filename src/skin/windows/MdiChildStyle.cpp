@@ -74,12 +74,15 @@ MdiChildStyle::MdiChildStyle(const TSkinEngine& engine)
 
 FrameGeometry MdiChildStyle::GeometryOf(const QStyleOptionTitleBar& option,
                                         const QWidget* widget) const {
+    if (IsMinimized(option)) {
+        return FrameGeometry::MinimizedTitle(engine_.Metrics(), engine_.Pieces(),
+                                             option.rect.size(), TraitsOf(option));
+    }
     const QSize window(option.rect.width(), widget ? widget->height() : option.rect.height());
     return FrameGeometry(engine_.Metrics(), engine_.Pieces(), window, TraitsOf(option));
 }
 
-TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option,
-                                  const QWidget* widget) const {
+TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option, const QWidget* widget) const {
     TitleState state;
     const bool restoring = IsMaximized(option) || IsMinimized(option);
     if (option.state & (State_MouseOver | State_Sunken)) {
@@ -96,19 +99,9 @@ TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option,
 
 QRect MdiChildStyle::TitleRect(const QStyleOptionTitleBar& option, SubControl part,
                                const QWidget* widget) const {
-    const bool restoring = IsMaximized(option) || IsMinimized(option);
-    const int element = ElementOf(part, restoring);
-    if (IsMinimized(option)) {
-        const MdiMinimizedTitle title(engine_, option.rect.size(), TraitsOf(option));
-        if (part == SC_TitleBarLabel) return title.Label();
-        if (element == caption::kIcon) return title.Icon();
-        return element == caption::kNone ? QRect() : title.Button(element);
-    }
     const FrameGeometry geometry = GeometryOf(option, widget);
-    if (part == SC_TitleBarLabel) {
-        return QRect(geometry.TextX(), 0, std::max(geometry.TextMaxWidth(), 0),
-                     geometry.TitleHeight());
-    }
+    if (part == SC_TitleBarLabel) return geometry.Label();
+    const int element = ElementOf(part, IsMaximized(option) || IsMinimized(option));
     if (element == caption::kIcon) return geometry.Icon();
     return element == caption::kNone ? QRect() : geometry.Button(element);
 }
@@ -121,13 +114,13 @@ int MdiChildStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     switch (metric) {
         case PM_TitleBarHeight:
             if (child->isMaximized()) return 0;
-            if (child->isMinimized()) return MdiMinimizedTitle::Size(engine_, 0).height();
+            if (child->isMinimized()) return MdiMinimizedTitleSize(engine_, 0).height();
             return m.TitleHeight;
         case PM_MdiSubWindowFrameWidth:
             if (child->isMaximized()) return 0;
             return std::max({m.LeftBorderWidth, m.RightBorderWidth, m.BottomBorderHeight});
         case PM_MdiSubWindowMinimizedWidth:
-            return MdiMinimizedTitle::Size(engine_, QProxyStyle::pixelMetric(metric, option, widget))
+            return MdiMinimizedTitleSize(engine_, QProxyStyle::pixelMetric(metric, option, widget))
                 .width();
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
@@ -146,10 +139,7 @@ int MdiChildStyle::styleHint(StyleHint hint, const QStyleOption* option, const Q
             const auto* title = qstyleoption_cast<const QStyleOptionTitleBar*>(option);
             auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returned);
             if (!title || !mask || !ChildOf(widget) || IsMinimized(*title)) return 0;
-            TitleState normal = StateOf(*title, widget);
-            normal.Hot = caption::kNone;
-            normal.Pressed = false;
-            mask->region = painter_.Shape(GeometryOf(*title, widget), normal);
+            mask->region = painter_.Shape(GeometryOf(*title, widget), StateOf(*title, widget));
             return 1;
         }
         default:
@@ -176,8 +166,9 @@ void MdiChildStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     if (title->rect.height() <= 0) return;
     ExactPainting exact(*painter);
     if (IsMinimized(*title)) {
-        const MdiMinimizedTitle minimized(engine_, title->rect.size(), TraitsOf(*title));
-        painter->drawImage(title->rect.topLeft(), minimized.Compose(StateOf(*title, widget)));
+        painter->drawImage(
+            title->rect.topLeft(),
+            ComposeMdiMinimizedTitle(engine_, GeometryOf(*title, widget), StateOf(*title, widget)));
         return;
     }
     painter->drawImage(QPoint(0, 0),

@@ -23,14 +23,15 @@ public:
                     const QWidget* widget) const override;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returned) const override;
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl part, const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 
 private:
+    // A minimised child's is its minimised title's.
     FrameGeometry GeometryOf(const QStyleOptionTitleBar& option, const QWidget* widget) const;
     TitleState StateOf(const QStyleOptionTitleBar& option, const QWidget* widget) const;
     QRect TitleRect(const QStyleOptionTitleBar& option, SubControl part,

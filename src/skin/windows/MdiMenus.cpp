@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "skin/engine/SkinMarks.h"
 #include "skin/windows/MdiArrange.h"
 
 namespace skin {
@@ -14,18 +15,18 @@ constexpr char kChildMenuProperty[] = "skinMdiChildMenu";
 constexpr char kWindowMenuProperty[] = "skinWindowMenu";
 
 void SetMenuProperty(QWidget* widget, const char* name, QMenu* menu) {
-    if (!widget) return;
-    widget->setProperty(name, menu ? QVariant::fromValue(QPointer<QMenu>(menu)) : QVariant());
+    SetMark(widget, name, menu ? QVariant::fromValue(QPointer<QMenu>(menu)) : QVariant());
 }
 
 QMenu* MenuProperty(const QWidget* widget, const char* name) {
-    if (!widget || widget->dynamicPropertyNames().isEmpty()) return nullptr;
-    return widget->property(name).value<QPointer<QMenu>>().data();
+    return Mark(widget, name).value<QPointer<QMenu>>().data();
 }
 
 }  // namespace
 
-void SetMdiChildMenu(QWidget* child, QMenu* menu) { SetMenuProperty(child, kChildMenuProperty, menu); }
+void SetMdiChildMenu(QWidget* child, QMenu* menu) {
+    SetMenuProperty(child, kChildMenuProperty, menu);
+}
 
 QMenu* MdiChildMenu(const QMdiSubWindow* child) {
     if (!child) return nullptr;
@@ -33,7 +34,9 @@ QMenu* MdiChildMenu(const QMdiSubWindow* child) {
     return MenuProperty(child->widget(), kChildMenuProperty);
 }
 
-void SetWindowMenu(QWidget* frame, QMenu* menu) { SetMenuProperty(frame, kWindowMenuProperty, menu); }
+void SetWindowMenu(QWidget* frame, QMenu* menu) {
+    SetMenuProperty(frame, kWindowMenuProperty, menu);
+}
 
 QMenu* WindowMenu(const QWidget* frame) { return MenuProperty(frame, kWindowMenuProperty); }
 

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "skin/controls/StyledWidget.h"
 #include "skin/engine/TSkinEngine.h"
 #include "skin/windows/MdiArrange.h"
 #include "skin/windows/MdiChildStyle.h"
@@ -15,13 +16,11 @@
 namespace skin {
 
 struct TSkinMdiFrame::Child {
-    explicit Child(QMdiSubWindow* window, const TSkinEngine& engine)
-        : Window(window), Style(std::make_unique<MdiChildStyle>(engine)), Look(window) {}
-    ~Child() { Look.Restore(); }  // the child's own style back before this one goes
+    Child(QMdiSubWindow* window, const TSkinEngine& engine)
+        : Window(window), Styled(window, std::make_unique<MdiChildStyle>(engine)) {}
 
     WidgetGuard<QMdiSubWindow> Window;
-    std::unique_ptr<MdiChildStyle> Style;
-    WidgetLook Look;
+    StyledWidget Styled;
 };
 
 TSkinMdiFrame::TSkinMdiFrame(TSkinWindowVCL& window, QMdiArea* area)
@@ -78,12 +77,11 @@ TSkinMdiFrame::Child& TSkinMdiFrame::Adopt(QMdiSubWindow* window) {
 
 void TSkinMdiFrame::SkinChild(Child& child, bool on) {
     if (!child.Window) return;
-    if (!on) {
-        child.Look.Restore();
-        return;
+    if (on) {
+        child.Styled.Look().SetColor(QPalette::Window,
+                                     ToQColor(window_.Engine().Metrics().FormColor));
     }
-    child.Look.SetColor(QPalette::Window, ToQColor(window_.Engine().Metrics().FormColor));
-    if (child.Window->style() != child.Style.get()) child.Look.SetStyle(child.Style.get());
+    child.Styled.Wear(on);
 }
 
 void TSkinMdiFrame::ChildGone(QObject* window) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "skin/controls/WidgetGuard.h"
-#include "skin/controls/WidgetLook.h"
 #include "skin/windows/MdiControlButtons.h"
 #include "skin/windows/MdiMenuBar.h"
 

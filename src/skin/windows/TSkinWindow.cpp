@@ -185,10 +185,7 @@ void TSkinWindow::ApplyRegion() {
         window_->clearMask();
         return;
     }
-    TitleState normal = CurrentTitleState();
-    normal.Hot = caption::kNone;
-    normal.Pressed = false;
-    const QRegion shape = painter_.Shape(Geometry(), normal);
+    const QRegion shape = painter_.Shape(Geometry(), CurrentTitleState());
     if (window_->mask() != shape) window_->setMask(shape);
 }
 

@@ -16,12 +16,6 @@ void Stretch(QPainter& painter, const QImage& piece, const QRect& target) {
     CopyRect(painter, target, piece, piece.rect());
 }
 
-void Place(QPainter& painter, const QImage& piece, const QPoint& at) {
-    if (piece.isNull()) return;
-    ExactPainting exact(painter);
-    painter.drawImage(at, piece);
-}
-
 }  // namespace
 
 void TitleComposer::Reset() {
@@ -53,15 +47,15 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     QPainter painter(&image);
     const QImage& first = pieces.Title[0];
     const QImage& right = pieces.Title[pieces.FiveSections ? 4 : 2];
-    Place(painter, right, QPoint(w - right.width(), 0));
-    Place(painter, first, QPoint(0, 0));
+    DrawMasked(painter, QPoint(w - right.width(), 0), right, -1);
+    DrawMasked(painter, QPoint(0, 0), first, -1);
     int x = first.width();
     const QImage* filler = &pieces.Title[1];
     if (pieces.FiveSections) {
         const int textEnd = m.IconPosX + 20 + engine_.CaptionMetrics().horizontalAdvance(caption);
         Stretch(painter, pieces.Title[1], RectLTRB(x, 0, textEnd + 2, pieces.Title[1].height()));
         x = textEnd + 2;
-        Place(painter, pieces.Title[2], QPoint(x, 0));
+        DrawMasked(painter, QPoint(x, 0), pieces.Title[2], -1);
         x += pieces.Title[2].width();
         filler = &pieces.Title[3];
     }
@@ -70,7 +64,7 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     }
     // Too narrow for the first piece and the buttons: the first piece is squeezed.
     if (w - geometry.ButtonsWidth() < first.width()) {
-        Place(painter, right, QPoint(w - right.width(), 0));
+        DrawMasked(painter, QPoint(w - right.width(), 0), right, -1);
         Stretch(painter, first, RectLTRB(0, 0, w - right.width(), size.height()));
     }
     painter.end();
@@ -80,11 +74,11 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     return background_;
 }
 
-void TitleComposer::DrawDecorations(QImage& title, const FrameGeometry& geometry,
-                                    const TitleState& state, const QString& caption) {
-    const FramePieces& pieces = engine_.Pieces();
+void DrawTitleDecorations(QPainter& painter, const TSkinEngine& engine,
+                          const FrameGeometry& geometry, const TitleState& state,
+                          const QString& caption) {
+    const FramePieces& pieces = engine.Pieces();
     const FrameTraits& traits = geometry.Traits();
-    QPainter painter(&title);
     if (traits.SystemIcon && !state.Icon.isNull()) {
         ExactPainting exact(painter);
         painter.drawPixmap(geometry.Icon().topLeft(), state.Icon.pixmap(geometry.Icon().size()));
@@ -94,19 +88,20 @@ void TitleComposer::DrawDecorations(QImage& title, const FrameGeometry& geometry
         if (place.isEmpty()) continue;
         const int frame =
             CaptionButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
-        Place(painter, pieces.Buttons[size_t(frame)], place.topLeft());
+        DrawMasked(painter, place.topLeft(), pieces.Buttons[size_t(frame)], -1);
     }
-    const QFontMetrics& metrics = engine_.CaptionMetrics();
-    painter.setFont(engine_.CaptionFont());
+    const QFontMetrics& metrics = engine.CaptionMetrics();
+    painter.setFont(engine.CaptionFont());
     painter.setPen(state.TextColor);
-    const int top = engine_.Metrics().CaptionTop;
-    painter.drawText(QPoint(geometry.TextX(), top + metrics.ascent()), caption);
+    painter.drawText(QPoint(geometry.TextX(), geometry.TextTop() + metrics.ascent()), caption);
 }
 
 QImage TitleComposer::Compose(const FrameGeometry& geometry, const TitleState& state) {
     const QString caption = Caption(geometry, state.Text);
     QImage title = Background(geometry, caption).copy();
-    DrawDecorations(title, geometry, state, caption);
+    QPainter painter(&title);
+    DrawTitleDecorations(painter, engine_, geometry, state, caption);
+    painter.end();
     return title;
 }
 

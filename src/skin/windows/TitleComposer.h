@@ -6,9 +6,17 @@
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/TitleState.h"
 
+class QPainter;
+
 namespace skin {
 
 class TSkinEngine;
+
+// Draws the icon, the caption buttons in their frames and the (already shortened) caption over a
+// title's background, where the geometry puts them.
+void DrawTitleDecorations(QPainter& painter, const TSkinEngine& engine,
+                          const FrameGeometry& geometry, const TitleState& state,
+                          const QString& caption);
 
 // Composes a title bar off screen: the skin's title pieces side by side as wide as the window,
 // then the icon, the caption buttons in their frames and the caption. The pieces alone are kept
@@ -27,8 +35,6 @@ public:
 
 private:
     const QImage& Background(const FrameGeometry& geometry, const QString& caption);
-    void DrawDecorations(QImage& title, const FrameGeometry& geometry, const TitleState& state,
-                         const QString& caption);
 
     const TSkinEngine& engine_;
     QString shortenedFrom_;
