@@ -3,22 +3,12 @@
 # caption moves the gallery's window and its close button ends the program.
 set -euo pipefail
 gallery=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL ($1): $2" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh"
 
-mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
-for display in $(seq 150 199); do [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] || break; done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=:$display XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# What install_client sets up for the news client; the gallery needs no copy of its own.
+mkdir -p "$work/config" "$work/runtime" && chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
+start_xvfb
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 near() { (( $1 - $2 <= 2 && $2 - $1 <= 2 )); }
@@ -29,15 +19,14 @@ near() { (( $1 - $2 <= 2 && $2 - $1 <= 2 )); }
 # pixel, as a hand's is: the window system takes the move over from the second.
 run() {
   local mode=$1
-  "$gallery" >/dev/null 2>&1 &
-  local app=$!
-  pids+=($app)
+  start "$gallery" >"$app_log" 2>&1
+  local app=$last
   local window=""
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name '^Plivant Gallery$' 2>/dev/null | head -1) && [[ -n "$window" ]] && break
     sleep 0.1
   done
-  [[ -n "$window" ]] || fail "$mode" "no window titled 'Plivant Gallery'"
+  [[ -n "$window" ]] || fail "($mode) no window titled 'Plivant Gallery'"
   sleep 0.5
   geometry "$window"
   local x0=$X y0=$Y width=$WIDTH
@@ -50,28 +39,26 @@ run() {
   sleep 0.5
   geometry "$window"
   near "$X" $((x0 + 60)) && near "$Y" $((y0 + 40)) \
-    || fail "$mode" "dragged from $x0,$y0 by 60,40 but the window is at $X,$Y"
+    || fail "($mode) dragged from $x0,$y0 by 60,40 but the window is at $X,$Y"
   if [[ $mode == openbox ]]; then
     local moved_x=$X moved_y=$Y height=$HEIGHT
     xdotool mousemove $((X + 150)) $((Y + 20)) click --repeat 2 --delay 50 1
     sleep 0.7
     geometry "$window"
-    (( WIDTH == 1280 && HEIGHT == 1024 )) || fail "$mode" "maximised to ${WIDTH}x$HEIGHT"
+    (( WIDTH == 1280 && HEIGHT == 1024 )) || fail "($mode) maximised to ${WIDTH}x$HEIGHT"
     xdotool mousemove 150 20 click --repeat 2 --delay 50 1
     sleep 0.7
     geometry "$window"
     near "$X" "$moved_x" && near "$Y" "$moved_y" && (( WIDTH == width && HEIGHT == height )) \
-      || fail "$mode" "restored to ${WIDTH}x$HEIGHT at $X,$Y"
+      || fail "($mode) restored to ${WIDTH}x$HEIGHT at $X,$Y"
   fi
   # The close button: 29 pixels from the right edge, 14 from the top, 19 wide.
   xdotool mousemove $((X + width - 29 - 10)) $((Y + 23)) click 1
   for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-  ! kill -0 "$app" 2>/dev/null || fail "$mode" "the close button left the program running"
+  ! kill -0 "$app" 2>/dev/null || fail "($mode) the close button left the program running"
   echo "skin frame ($mode): dragged to $X,$Y and closed"
 }
 
 run "no window manager"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_window_manager
 run "openbox"

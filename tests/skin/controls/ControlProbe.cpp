@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QPainter>
 #include <algorithm>
 
 #include "skin/data/SkinVocabulary.h"
@@ -12,25 +11,16 @@ namespace skin::test {
 
 using namespace ctl;
 
-SkinElement FrameStrip(const char* name, QSize frame, std::initializer_list<ColorRef> colours,
-                       bool cornerTrans) {
-    Bitmap strip(frame.width() * int(colours.size()), frame.height());
-    QRect place(QPoint(0, 0), frame);
-    for (ColorRef colour : colours) {
-        QPainter(&strip.Image()).fillRect(place, ToQColor(colour));
-        if (cornerTrans) strip.SetPixel(place.x(), 0, probe::kTrans);
-        place.translate(frame.width(), 0);
-    }
-    return SkinElement::Bitmap(name, strip.ToBmp());
-}
-
 SkinElements ControlProbeElements() {
     const QSize glyph(kGlyph, kGlyph);
     return {
-        FrameStrip("SKIN2_BUTTON", QSize(13, 11), {kButton[0], kButton[1], kButton[2]}, false),
-        FrameStrip("SKIN2_CHECKBOX", glyph,
-                   {kCheck[0], kCheck[1], kCheck[2], kCheck[3], kCheck[4], kCheck[5]}, true),
-        FrameStrip("SKIN2_RADIOBUTTON", glyph, {kRadio[0], kRadio[1], kRadio[2], kRadio[3]}, true),
+        Picture("SKIN2_BUTTON", FrameStrip(QSize(13, 11), {kButton[0], kButton[1], kButton[2]})),
+        Picture(
+            "SKIN2_CHECKBOX",
+            FrameStrip(glyph, {kCheck[0], kCheck[1], kCheck[2], kCheck[3], kCheck[4], kCheck[5]},
+                       true)),
+        Picture("SKIN2_RADIOBUTTON",
+                FrameStrip(glyph, {kRadio[0], kRadio[1], kRadio[2], kRadio[3]}, true)),
         SkinElement::Integer("SKIN2_BUTTONFONTCOLOR", kButtonFont),
         SkinElement::Integer("SKIN2_CONTROLFONTCOLOR", kControlFont),
         SkinElement::Integer("SKIN2_CONTROLBORDERCOLOR", kControlBorder),
@@ -46,44 +36,17 @@ SkinElements ControlProbeElements() {
 }
 
 QByteArray ControlProbeSkin(const SkinElements& changes, std::initializer_list<const char*> left) {
-    SkinElements all;
-    for (const SkinElement& element : ControlProbeElements()) {
-        const auto changed =
-            std::find_if(changes.begin(), changes.end(),
-                         [&](const SkinElement& c) { return c.Name == element.Name; });
-        const auto gone = std::find_if(left.begin(), left.end(),
-                                       [&](const char* name) { return element.Name == name; });
-        if (changed == changes.end() && gone == left.end()) all.push_back(element);
-    }
+    SkinElements all = ControlProbeElements();
+    std::erase_if(all, [&](const SkinElement& element) {
+        return std::any_of(left.begin(), left.end(),
+                           [&](const char* name) { return element.Name == name; });
+    });
+    // The probe skin puts each change in place of the element of its name.
     all.insert(all.end(), changes.begin(), changes.end());
     return ProbeSkinWith(all);
 }
 
 QColor PixelAt(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
-
-int CountColour(const QImage& image, const QColor& colour, QRect area) {
-    if (area.isNull()) area = image.rect();
-    area &= image.rect();
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) count += PixelAt(image, x, y) == colour;
-    }
-    return count;
-}
-
-QRect BoundsOf(const QImage& image, const QColor& colour) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (PixelAt(image, x, y) == colour) bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
-}
-
-QImage Grab(QWidget* widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 void ControlFixture::SetUp() {
     form = std::make_unique<QWidget>();
@@ -112,10 +75,7 @@ bool ControlFixture::Show() {
 }
 
 TSkinControl* ControlFixture::FindSkinner(const QWidget* control) const {
-    for (TSkinControl* skinner : engine->FindSkinWindow(form.get())->Controls().Skinners()) {
-        if (skinner->Control() == control) return skinner;
-    }
-    return nullptr;
+    return test::SkinnerOf(*engine->FindSkinWindow(form.get()), control);
 }
 
 void ControlFixture::Enter(QWidget* control) {

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "ProbePixels.h"
 #include "ProbeSkin.h"
 #include "SkinFixture.h"
 #include "skin/controls/TSkinControl.h"
@@ -36,16 +37,8 @@ SkinElements ControlProbeElements();
 // The control probe skin with elements replaced or added, and without those named in `left`.
 QByteArray ControlProbeSkin(const SkinElements& changes = {},
                             std::initializer_list<const char*> left = {});
-// A strip of `colours.size()` frames of `frame` size, each filled with its colour, and with
-// (0, 0) of each in the transparent colour when `cornerTrans` is set.
-SkinElement FrameStrip(const char* name, QSize frame, std::initializer_list<ColorRef> colours,
-                       bool cornerTrans);
 
 QColor PixelAt(const QImage& image, int x, int y);
-int CountColour(const QImage& image, const QColor& colour, QRect area = {});
-// The smallest rectangle holding every pixel of the colour; empty when there is none.
-QRect BoundsOf(const QImage& image, const QColor& colour);
-QImage Grab(QWidget* widget);
 
 // A plain form with the control probe skin, shown and active.
 struct ControlFixture : ::testing::Test {

@@ -193,8 +193,9 @@ TEST_F(Fields, DateAndTimeEditorsShowADropButtonOrSpinButtons) {
     // Tagged: its own spin buttons inside the skin's border.
     const QImage nativeShot = Shot(native);
     ExpectBorder(native, nativeShot);
-    EXPECT_EQ(Count(nativeShot, SpinButton(native, QStyle::SC_SpinBoxUp), probe::kForm), 0);
-    EXPECT_EQ(Count(nativeShot, SpinButton(native, QStyle::SC_SpinBoxUp), kToolBorder), 0);
+    EXPECT_EQ(CountColour(nativeShot, Q(probe::kForm), SpinButton(native, QStyle::SC_SpinBoxUp)),
+              0);
+    EXPECT_EQ(CountColour(nativeShot, Q(kToolBorder), SpinButton(native, QStyle::SC_SpinBoxUp)), 0);
     QTest::mouseClick(calendar, Qt::LeftButton, {}, DropButton(calendar, true).center());
     EXPECT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();

@@ -171,11 +171,12 @@ TEST_F(ScrollAreas, ATreeHeaderIsPaintedFromTheSkin) {
     const std::pair<int, int> spans[] = {{4, 8}, {40, 60}, {85, 96}};
     for (int i = 0; i < 3; ++i) {
         const QRect section(i * 100, 0, 99, bottom);
-        EXPECT_GT(Count(image, section, kControlFont), 0) << i;
+        EXPECT_GT(CountColour(image, Q(kControlFont), section), 0) << i;
         std::vector<int> inked;
         for (int x = section.left(); x < section.right(); ++x) {
             const QRect column(x, 0, 1, bottom);
-            if (Count(image, column, probe::kForm) < bottom) inked.push_back(x - section.left());
+            if (CountColour(image, Q(probe::kForm), column) < bottom)
+                inked.push_back(x - section.left());
         }
         ASSERT_FALSE(inked.empty()) << i;
         const int at = i == 0   ? inked.front()

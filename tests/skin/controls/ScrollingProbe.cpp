@@ -9,22 +9,12 @@
 namespace skin::test::scrolling {
 namespace {
 
-SkinElement Picture(const char* name, const Bitmap& bitmap) {
-    return SkinElement::Bitmap(name, bitmap.ToBmp());
-}
-
 SkinElement Colour(int index, ColorRef colour) {
     return SkinElement::Integer(ElementName(ElementGroup::Color, index), colour);
 }
 
 Bitmap Strip(const ColorRef (&frames)[3]) {
-    Bitmap strip(3 * kButtonSize, kButtonSize);
-    for (int f = 0; f < 3; ++f) {
-        for (int y = 0; y < kButtonSize; ++y) {
-            for (int x = 0; x < kButtonSize; ++x) strip.SetPixel(f * kButtonSize + x, y, frames[f]);
-        }
-    }
-    return strip;
+    return FrameStrip(QSize(kButtonSize, kButtonSize), {frames[0], frames[1], frames[2]});
 }
 
 // Rows as the resource cuts them: caps 0-2 and 24-26, fillers 4-10 and 17-23, grip 11-17
@@ -70,9 +60,10 @@ QByteArray WholeThumbSkin() {
     return ProbeSkinWith(ScrollingElements(thumb, 0x00CBCBCB));
 }
 
+QByteArray ScrollingFixture::SkinData() const { return ScrollingSkin(); }
+
 void ScrollingFixture::SetUp() {
     SkinFixture::SetUp();
-    engine->SetSkinData(ScrollingSkin());
     central = new QWidget(form.get());
     form->setCentralWidget(central);
     form->resize(420, 320);
@@ -83,22 +74,7 @@ void ScrollingFixture::SkinAndShow() {
     ASSERT_TRUE(ShowAndWait(form.get()));
 }
 
-TSkinControl* ScrollingFixture::SkinnerOf(const QWidget* control) const {
-    for (TSkinControl* s : SkinWindowOf(form.get())->Controls().Skinners())
-        if (s->Control() == control) return s;
-    return nullptr;
-}
-
 QColor At(const QImage& image, const QPoint& point) { return image.pixelColor(point); }
-
-int Count(const QImage& image, const QRect& area, ColorRef colour) {
-    int count = 0;
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            count += image.pixelColor(x, y) == ToQColor(colour);
-    return count;
-}
 
 QRect BarPart(const QScrollBar* bar, QStyle::SubControl part) {
     QStyleOptionSlider option;

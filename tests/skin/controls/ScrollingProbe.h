@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QScrollBar>
 
+#include "ProbePixels.h"
 #include "SkinFixture.h"
 #include "skin/controls/TSkinControl.h"
 
@@ -37,6 +38,7 @@ inline constexpr ColorRef kWholeTop = 0x00B23901;
 
 // A main form with the scrolling probe skin; controls go on `central` at fixed places.
 struct ScrollingFixture : SkinFixture {
+    QByteArray SkinData() const override;
     void SetUp() override;
 
     template <typename W>
@@ -47,14 +49,11 @@ struct ScrollingFixture : SkinFixture {
     }
     // Gives the controls their skinners and shows the form.
     void SkinAndShow();
-    TSkinControl* SkinnerOf(const QWidget* control) const;
 
     QWidget* central = nullptr;
 };
 
 QColor At(const QImage& image, const QPoint& point);
-// How many pixels of `area` are of that colour.
-int Count(const QImage& image, const QRect& area, ColorRef colour);
 // The rectangle of a scroll bar part, in the bar's coordinates.
 QRect BarPart(const QScrollBar* bar, QStyle::SubControl part);
 

@@ -55,9 +55,7 @@ struct SkinControl : SkinFixture {
         for (const char* name : kNames) SkinnerRegistry::Instance().UnregisterSkinnerClass(name);
     }
     Recorder* RecorderOf(const QWidget* control) {
-        for (TSkinControl* s : SkinWindowOf(form.get())->Controls().Skinners())
-            if (s->Control() == control) return dynamic_cast<Recorder*>(s);
-        return nullptr;
+        return dynamic_cast<Recorder*>(SkinnerOf(control));
     }
     // The control families' own skinners serve the other controls.
     size_t Recorders() {

@@ -1,6 +1,6 @@
 #include "TabFamilySkin.h"
 
-#include <QTest>
+#include <QCoreApplication>
 
 #include "skin/windows/TSkinWindow.h"
 
@@ -8,16 +8,6 @@ namespace skin::test {
 namespace {
 
 using namespace tabprobe;
-
-Bitmap Filled(const QSize& size, ColorRef colour) {
-    Bitmap bitmap(size.width(), size.height());
-    bitmap.Image().fill(Q(colour));
-    return bitmap;
-}
-
-SkinElement Picture(const char* name, const Bitmap& bitmap) {
-    return SkinElement::Bitmap(name, bitmap.ToBmp());
-}
 
 Bitmap TabFrames() {
     Bitmap frames(2 * kTabFrame.width(), kTabFrame.height());
@@ -83,28 +73,20 @@ SkinElements TabFamilyElements() {
 
 QByteArray TabFamilySkin() { return ProbeSkinWith(TabFamilyElements()); }
 
+QByteArray TabFamilyFixture::SkinData() const { return TabFamilySkin(); }
+
 void TabFamilyFixture::SetUp() {
-    form = std::make_unique<QMainWindow>();
-    form->setWindowTitle("Host");
+    SkinFixture::SetUp();
     auto* central = new QWidget(form.get());
     layout = new QVBoxLayout(central);
     form->setCentralWidget(central);
     form->resize(400, 300);
-    engine = new TSkinEngine(form.get());
-    engine->SetSkinData(TabFamilySkin());
-    engine->SetActive(true);
-    engine->Loaded();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(ShowAndWait(form.get()));
 }
 
 void TabFamilyFixture::SkinAll() {
-    engine->FindSkinWindow(form.get())->Controls().SkinChildren(form.get());
+    SkinWindowOf(form.get())->Controls().SkinChildren(form.get());
     QCoreApplication::processEvents();
-}
-
-QImage TabFamilyFixture::Grab(QWidget* control) const {
-    return control->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace skin::test

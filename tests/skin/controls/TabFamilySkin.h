@@ -1,13 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QMainWindow>
 #include <QVBoxLayout>
-#include <memory>
 
+#include "ProbePixels.h"
 #include "ProbeSkin.h"
-#include "skin/engine/TSkinEngine.h"
+#include "SkinFixture.h"
 
 // The probe skin with the pictures of tab controls, sliders and progress bars, each part in a
 // colour of its own, and a form to put such controls on.
@@ -41,9 +38,9 @@ inline constexpr int kProgressWidth[4] = {3, 6, 6, 2};
 QByteArray TabFamilySkin();
 
 // A shown main form with the tab family's probe skin, active.
-struct TabFamilyFixture : ::testing::Test {
+struct TabFamilyFixture : SkinFixture {
+    QByteArray SkinData() const override;
     void SetUp() override;
-    void TearDown() override { form.reset(); }
 
     // Puts the control on the form, gives the form's controls their skinners and shows it.
     template <typename W>
@@ -53,12 +50,8 @@ struct TabFamilyFixture : ::testing::Test {
         return control;
     }
     void SkinAll();
-    // The control as it is painted now.
-    QImage Grab(QWidget* control) const;
 
-    std::unique_ptr<QMainWindow> form;
     QVBoxLayout* layout = nullptr;
-    TSkinEngine* engine = nullptr;
 };
 
 // Whether two colours are the same but for the rounding of smooth stretching.

@@ -58,7 +58,7 @@ TEST_F(ToolBars, TheBackgroundIsThePictureOrTheGradientOrTheStartColour) {
     const QImage gradient = Grab(bar);
     EXPECT_EQ(PixelAt(gradient, 340, 0), Q(kToolBar));
     EXPECT_EQ(PixelAt(gradient, 340, 47), Q(kToolBarEnd));
-    Reload({FrameStrip("SKIN2_TOOLBAR", QSize(4, 4), {kToolBarPicture}, false)});
+    Reload({Picture("SKIN2_TOOLBAR", FrameStrip(QSize(4, 4), {kToolBarPicture}))});
     EXPECT_EQ(PixelAt(Grab(bar), 340, 20), Q(kToolBarPicture));
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "ProbePixels.h"
 #include "ProbeSkin.h"
 #include "skin/engine/MenuItemPainter.h"
 #include "skin/engine/TSkinEngine.h"
@@ -33,12 +34,6 @@ struct MenuStyle : ::testing::Test {
         QPainter painter(&image);
         DrawMenuItem(painter, option, engine.Menus());
         return image;
-    }
-    int Count(const QImage& image, const QColor& colour) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
-        return count;
     }
 
     QWidget form;
@@ -85,19 +80,19 @@ TEST_F(MenuStyle, PlainSelectedAndDisabledItems) {
     EXPECT_EQ(plain.pixelColor(0, 10), Q(probe::kMenu[menucolors::LeftBarStart]));
     EXPECT_EQ(plain.pixelColor(25, 10), Q(probe::kMenu[menucolors::LeftBarEnd]));
     EXPECT_EQ(plain.pixelColor(190, 10), Q(probe::kMenu[menucolors::Item]));
-    EXPECT_GT(Count(plain, Q(probe::kMenu[menucolors::ItemFont])), 0);
+    EXPECT_GT(CountColour(plain, Q(probe::kMenu[menucolors::ItemFont])), 0);
 
     const QImage selected = Paint(Item("Item", QStyle::State_Enabled | QStyle::State_Selected));
     EXPECT_EQ(selected.pixelColor(5, 10), Q(probe::kMenu[menucolors::Selected]));
     EXPECT_EQ(selected.pixelColor(0, 0), Q(probe::kMenu[menucolors::SelectedBorder]));
     EXPECT_EQ(selected.pixelColor(199, 20), Q(probe::kMenu[menucolors::SelectedBorder]));
-    EXPECT_GT(Count(selected, Q(probe::kMenu[menucolors::SelectedFont])), 0);
+    EXPECT_GT(CountColour(selected, Q(probe::kMenu[menucolors::SelectedFont])), 0);
 
     // Selected but disabled looks unselected, with grey text.
     const QImage disabled = Paint(Item("Item", QStyle::State_Selected));
     EXPECT_EQ(disabled.pixelColor(190, 10), Q(probe::kMenu[menucolors::Item]));
-    EXPECT_EQ(Count(disabled, Q(probe::kMenu[menucolors::Selected])), 0);
-    EXPECT_GT(Count(disabled, Q(kDisabledText)), 0);
+    EXPECT_EQ(CountColour(disabled, Q(probe::kMenu[menucolors::Selected])), 0);
+    EXPECT_GT(CountColour(disabled, Q(kDisabledText)), 0);
 }
 
 TEST_F(MenuStyle, SeparatorAndCheckMarks) {

@@ -1,5 +1,6 @@
 #include "ProbeSkin.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "skin/data/ContainerWriter.h"
@@ -11,12 +12,6 @@ namespace {
 
 using namespace probe;
 
-Bitmap Filled(int width, int height, ColorRef colour) {
-    Bitmap bitmap(width, height);
-    bitmap.Image().fill(ToQColor(colour));
-    return bitmap;
-}
-
 // Rounded top corners: a triangle of transparent pixels in the first three rows.
 void CutCorner(Bitmap& bitmap, bool left) {
     for (int y = 0; y < 3; ++y) {
@@ -26,24 +21,14 @@ void CutCorner(Bitmap& bitmap, bool left) {
     }
 }
 
-SkinElement Picture(const char* name, const Bitmap& bitmap) {
-    return SkinElement::Bitmap(name, bitmap.ToBmp());
-}
-
 Bitmap ButtonStrip() {
-    Bitmap strip(kButton.width() * 18, kButton.height());
-    for (int frame = 1; frame <= 18; ++frame) {
-        for (int y = 0; y < kButton.height(); ++y) {
-            for (int x = 0; x < kButton.width(); ++x) {
-                strip.SetPixel((frame - 1) * kButton.width() + x, y, ButtonFrameColour(frame));
-            }
-        }
-    }
-    return strip;
+    std::vector<ColorRef> colours;
+    for (int frame = 1; frame <= 18; ++frame) colours.push_back(ButtonFrameColour(frame));
+    return FrameStrip(kButton, colours);
 }
 
 Bitmap CheckIcon() {
-    Bitmap icon = Filled(16, 16, kTrans);
+    Bitmap icon = Filled(QSize(16, 16), kTrans);
     for (int y = 4; y < 12; ++y) {
         for (int x = 4; x < 12; ++x) icon.SetPixel(x, y, kCheck);
     }
@@ -52,20 +37,41 @@ Bitmap CheckIcon() {
 
 }  // namespace
 
+Bitmap Filled(QSize size, ColorRef colour) {
+    Bitmap bitmap(size.width(), size.height());
+    bitmap.Image().fill(ToQColor(colour));
+    return bitmap;
+}
+
+SkinElement Picture(const char* name, const Bitmap& bitmap) {
+    return SkinElement::Bitmap(name, bitmap.ToBmp());
+}
+
+Bitmap FrameStrip(QSize frame, const std::vector<ColorRef>& colours, bool cornerTrans) {
+    Bitmap strip(frame.width() * int(colours.size()), frame.height());
+    QRect place(QPoint(0, 0), frame);
+    for (ColorRef colour : colours) {
+        QPainter(&strip.Image()).fillRect(place, ToQColor(colour));
+        if (cornerTrans) strip.SetPixel(place.x(), 0, probe::kTrans);
+        place.translate(frame.width(), 0);
+    }
+    return strip;
+}
+
 ColorRef ButtonFrameColour(int frame) { return 0x002800C8 | ColorRef(frame * 12) << 8; }
 
 SkinElements ProbeSkinElements() {
-    Bitmap title1 = Filled(kTitle1Width, kTitleHeight, kTitle1);
+    Bitmap title1 = Filled(QSize(kTitle1Width, kTitleHeight), kTitle1);
     CutCorner(title1, true);
-    Bitmap title3 = Filled(kTitle3Width, kTitleHeight, kTitle3);
+    Bitmap title3 = Filled(QSize(kTitle3Width, kTitleHeight), kTitle3);
     CutCorner(title3, false);
     SkinElements e = {
         Picture("SKIN2_TITLEBAR1", title1),
-        Picture("SKIN2_TITLEBAR2", Filled(10, kTitleHeight, kTitle2)),
+        Picture("SKIN2_TITLEBAR2", Filled(QSize(10, kTitleHeight), kTitle2)),
         Picture("SKIN2_TITLEBAR3", title3),
-        Picture("SKIN2_FORMLEFTBORDER", Filled(kBorder, 10, kLeft)),
-        Picture("SKIN2_FORMRIGHTBORDER", Filled(kBorder, 10, kRight)),
-        Picture("SKIN2_FORMBOTTOMBORDER1", Filled(30, kBottomHeight, kBottom)),
+        Picture("SKIN2_FORMLEFTBORDER", Filled(QSize(kBorder, 10), kLeft)),
+        Picture("SKIN2_FORMRIGHTBORDER", Filled(QSize(kBorder, 10), kRight)),
+        Picture("SKIN2_FORMBOTTOMBORDER1", Filled(QSize(30, kBottomHeight), kBottom)),
         Picture("SKIN2_TITLEBUTTONS", ButtonStrip()),
         Picture("SKIN2_CHECKEDMENUICON", CheckIcon()),
         SkinElement::Integer("SKIN2_TRANSCOLOR", kTrans),

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QSize>
+#include <vector>
 
 #include "skin/data/Bitmap.h"
 #include "skin/data/SkinElement.h"
@@ -38,6 +40,13 @@ inline constexpr ColorRef kMenu[13] = {0x00AA0000, 0x0000AA00, 0x00101080, 0x002
                                        0x00303030, 0x00B0B0B0, 0x00A0A0A0, 0x00FAFAF0, 0x00050505,
                                        0x00AA5500, 0x00550000, 0x00FFFFFE};
 }  // namespace probe
+
+// Pictures of test skins.
+Bitmap Filled(QSize size, ColorRef colour);
+SkinElement Picture(const char* name, const Bitmap& bitmap);
+// A strip of `colours.size()` frames of `frame` size, each filled with its colour, and with
+// (0, 0) of each in the transparent colour when `cornerTrans` is set.
+Bitmap FrameStrip(QSize frame, const std::vector<ColorRef>& colours, bool cornerTrans = false);
 
 // Colour of frame `frame` (1 to 18) of the caption buttons strip.
 ColorRef ButtonFrameColour(int frame);

@@ -7,18 +7,30 @@
 #include <memory>
 
 #include "ProbeSkin.h"
+#include "skin/controls/TSkinControl.h"
 #include "skin/engine/TSkinEngine.h"
+#include "skin/windows/TSkinWindow.h"
 
 namespace skin::test {
 
-// A main form carrying an engine with the probe skin, active and loaded.
+// The skinner that serves `control` in the window, or null.
+inline TSkinControl* SkinnerOf(TSkinWindow& window, const QWidget* control) {
+    for (TSkinControl* skinner : window.Controls().Skinners()) {
+        if (skinner->Control() == control) return skinner;
+    }
+    return nullptr;
+}
+
+// A main form carrying an engine with the probe skin, or the one `SkinData` gives, active and
+// loaded.
 struct SkinFixture : ::testing::Test {
+    virtual QByteArray SkinData() const { return ProbeSkin(); }
     void SetUp() override {
         form = std::make_unique<QMainWindow>();
         form->setWindowTitle("Host");
         form->resize(300, 200);
         engine = new TSkinEngine(form.get());
-        engine->SetSkinData(ProbeSkin());
+        engine->SetSkinData(SkinData());
         engine->SetActive(true);
         engine->Loaded();
     }
@@ -26,6 +38,10 @@ struct SkinFixture : ::testing::Test {
 
     TSkinWindow* SkinWindowOf(const QWidget* widget) const {
         return engine->FindSkinWindow(widget);
+    }
+    // The skinner of one of the form's controls, or null.
+    TSkinControl* SkinnerOf(const QWidget* control) const {
+        return test::SkinnerOf(*SkinWindowOf(form.get()), control);
     }
 
     std::unique_ptr<QMainWindow> form;

@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "FrameFixture.h"
+#include "ProbePixels.h"
 #include "skin/windows/FramePieces.h"
 
 namespace skin::test {
@@ -10,13 +11,6 @@ namespace {
 
 using namespace probe;
 using Frame = FrameFixture;
-
-int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) count += image.pixelColor(x, y) == colour;
-    return count;
-}
 
 TEST_F(Frame, TheWindowGrowsByTheFrameAndKeepsItsClientSize) {
     EXPECT_EQ(window->size(), QSize(200 + 2 * kBorder, 100 + kTitleHeight + kBottomHeight));
@@ -44,7 +38,7 @@ TEST_F(Frame, TitleBarAndBordersComeFromTheSkin) {
     }
     EXPECT_EQ(shot.pixelColor(kBorder, kTitleHeight), window->palette().color(QPalette::Window));
     EXPECT_EQ(window->palette().color(QPalette::Window), Q(kForm));
-    EXPECT_GT(CountColour(shot, QRect(25, kCaptionTop, 60, 16), Q(kTitleFont)), 0);
+    EXPECT_GT(CountColour(shot, Q(kTitleFont), QRect(25, kCaptionTop, 60, 16)), 0);
 }
 
 TEST_F(Frame, ShapeFollowsTheTransparentPixelsOfTheTitle) {
@@ -108,11 +102,11 @@ TEST_F(Frame, AnInactiveCaptionTakesThePalettesInactiveColour) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_FALSE(Skin().Active());
     QImage shot = Shot();
-    EXPECT_EQ(CountColour(shot, text, Q(kTitleFont)), 0);
-    EXPECT_GT(CountColour(shot, text, inactive), 0);
+    EXPECT_EQ(CountColour(shot, Q(kTitleFont), text), 0);
+    EXPECT_GT(CountColour(shot, inactive, text), 0);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    EXPECT_GT(CountColour(Shot(), text, Q(kTitleFont)), 0);
+    EXPECT_GT(CountColour(Shot(), Q(kTitleFont), text), 0);
 }
 
 TEST_F(Frame, ALongCaptionIsCutBeforeTheButtons) {
@@ -123,11 +117,10 @@ TEST_F(Frame, ALongCaptionIsCutBeforeTheButtons) {
     EXPECT_TRUE(shown.endsWith("..."));
     const QRect minimize = geometry.Button(caption::kMinimize);
     const QImage shot = Shot();
-    EXPECT_GT(CountColour(shot, QRect(25, kCaptionTop, 40, 16), Q(kTitleFont)), 0);
-    EXPECT_EQ(
-        CountColour(shot, QRect(minimize.left() - 2, 0, W() - minimize.left() + 2, kTitleHeight),
-                    Q(kTitleFont)),
-        0);
+    EXPECT_GT(CountColour(shot, Q(kTitleFont), QRect(25, kCaptionTop, 40, 16)), 0);
+    EXPECT_EQ(CountColour(shot, Q(kTitleFont),
+                          QRect(minimize.left() - 2, 0, W() - minimize.left() + 2, kTitleHeight)),
+              0);
     window->setWindowTitle("Short");
     EXPECT_EQ(Skin().Painter().Caption(Skin().Geometry(), "Short"), "Short");
 }
@@ -139,7 +132,7 @@ TEST_F(Frame, ANarrowWindowSqueezesTheFirstTitlePiece) {
     const QImage shot = Shot();
     EXPECT_EQ(shot.pixelColor(W() - 10, kTitleHeight - 2), Q(kTitle3));
     EXPECT_EQ(shot.pixelColor(10, kTitleHeight - 2), Q(kTitle1));
-    EXPECT_EQ(CountColour(shot, QRect(0, kTitleHeight - 2, W(), 1), Q(kTitle2)), 0);
+    EXPECT_EQ(CountColour(shot, Q(kTitle2), QRect(0, kTitleHeight - 2, W(), 1)), 0);
 }
 
 }  // namespace
