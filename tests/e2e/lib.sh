@@ -48,7 +48,9 @@ start_xvfb() {
     n=$((1000 + RANDOM % 30000))
     [[ -e /tmp/.X$n-lock ]] || grep -q "/tmp/.X11-unix/X$n\$" /proc/net/unix || break
   done
-  start Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1
+  # -noreset: the server would otherwise restart, refusing connections for a moment, whenever
+  # its last client leaves.
+  start Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1
   local xvfb=$last
   export DISPLAY=:$n
   for _ in $(seq 200); do
