@@ -70,7 +70,7 @@ struct BenchFeed {
         settings.Servers = {"127.0.0.1"};
         settings.Port = server.PortText();
         settings.NewsCount = count;
-        feed.SetObserver(&view);
+        feed.AddObserver(&view);
     }
     NewsStore store;
     BenchView view;

@@ -22,6 +22,9 @@ enum MenuImageIndex : int {
 // The program's icon with every size drawn (16, 32, 48, 64, 128 and 256 pixels).
 QIcon ProgramIcon();
 
+// The program's icon for a feed that is down: greyed, with a red mark, at the same sizes.
+QIcon ProgramIconDown();
+
 // The logo, 194 x 53 on a transparent background.
 QPixmap Logo();
 

@@ -5,12 +5,15 @@
 #include <QMessageBox>
 
 #include "feed/Feed.h"
+#include "feed/FeedHealth.h"
 #include "services/ClockThread.h"
 #include "settings/ServersFile.h"
 #include "settings/TFormProp.h"
 #include "ui/GridDetails.h"
+#include "ui/HealthIndicator.h"
 #include "ui/LinkLabel.h"
 #include "skin/engine/TSkinEngine.h"
+#include "ui/MainStatusBar.h"
 #include "ui/MainTray.h"
 #include "ui/TForm4.h"
 #include "ui/TMainForm1.h"
@@ -20,13 +23,17 @@
 
 namespace plivant {
 
-void ClientApp::FeedLink::CloseFeedConnection() { Target->CloseFeedConnection(); }
+void ClientApp::FeedLink::FeedSettingsClosed(bool feedSettingsChanged) {
+    Target->SettingsClosed(feedSettingsChanged);
+}
 
-void ClientApp::FeedLink::StartFeed() { Target->StartFeed(); }
+void ClientApp::FeedLink::StartFeed() { Target->StartAtLaunch(); }
 
-bool ClientApp::FeedLink::FeedStarting() const { return Target->FeedStarting(); }
+bool ClientApp::FeedLink::FeedStarting() const { return Target->State() == FeedState::Starting; }
 
-bool ClientApp::FeedLink::IsLive() const { return Target->IsLive(); }
+void ClientApp::FeedLink::WatchdogPass(bool timeServerAnswered) {
+    Target->WatchdogPass(timeServerAnswered);
+}
 
 void ClientApp::BannerLabel::SetCaption(const QString& text) {
     Label->setText(text);
@@ -41,7 +48,9 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     tray_ = std::make_unique<MainTray>(*main_);
     // The tray menu belongs to no window, so the engine is told about it.
     main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
-    feedLink_.Target = &main_->NewsFeed();
+    health_ = std::make_unique<HealthIndicator>(*main_->Status()->ConnectionLamp(), *tray_);
+    main_->Health().AddListener(health_.get());
+    feedLink_.Target = &main_->Health();
     banner_.Label = main_->Banner();
     prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
     details_ = std::make_unique<TForm4>();

@@ -15,7 +15,8 @@ class QLabel;
 namespace plivant {
 
 class ClockThread;
-class Feed;
+class FeedHealth;
+class HealthIndicator;
 class MainTray;
 class TFormProp;
 class TForm4;
@@ -35,11 +36,11 @@ public:
 private:
     // The way of the settings dialog, the start-up timer and the clock to the feed.
     struct FeedLink : FeedControl, FeedPort {
-        Feed* Target = nullptr;
-        void CloseFeedConnection() override;
+        FeedHealth* Target = nullptr;
+        void FeedSettingsClosed(bool feedSettingsChanged) override;
         void StartFeed() override;
         bool FeedStarting() const override;
-        bool IsLive() const override;
+        void WatchdogPass(bool timeServerAnswered) override;
     };
     // The start-up timer's way to the banner label.
     struct BannerLabel : BannerView {
@@ -57,6 +58,7 @@ private:
     BannerLabel banner_;
     std::unique_ptr<TMainForm1> main_;
     std::unique_ptr<MainTray> tray_;
+    std::unique_ptr<HealthIndicator> health_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
     std::unique_ptr<TForm4> details_;
     std::unique_ptr<TFormProp> formProp_;

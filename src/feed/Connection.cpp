@@ -1,6 +1,7 @@
 #include "feed/Connection.h"
 
 #include <fcntl.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -43,6 +44,19 @@ Connection::Wait Connection::WaitFor(short events, int timeoutMs) const {
     }
 }
 
+void Connection::EnableKeepAlive(const KeepAliveProbes& probes) {
+    if (fd_ < 0) return;
+    auto set = [this](int level, int name, int value) {
+        ::setsockopt(fd_, level, name, &value, sizeof value);
+    };
+    set(SOL_SOCKET, SO_KEEPALIVE, 1);
+    set(IPPROTO_TCP, TCP_KEEPIDLE, int(probes.Idle.count()));
+    set(IPPROTO_TCP, TCP_KEEPINTVL, int(probes.Interval.count()));
+    set(IPPROTO_TCP, TCP_KEEPCNT, probes.Count);
+    auto total = probes.Idle + probes.Interval * probes.Count;
+    set(IPPROTO_TCP, TCP_USER_TIMEOUT, int(std::chrono::milliseconds(total).count()));
+}
+
 bool Connection::ConnectTo(const sockaddr_in& to, Millis limit) {
     if (attempted_ || fd_ < 0 || wake_ < 0) return connected_;
     attempted_ = true;
@@ -69,7 +83,8 @@ void Connection::Abort() {
 
 void Connection::ReadAvailable() {
     char chunk[kReadChunk];
-    for (;;) {
+    // The caller takes lines before the next read, so a line without end stays bounded.
+    while (!buffer_.Full()) {
         ssize_t n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
         if (n > 0) {
             buffer_.Append(std::string_view(chunk, size_t(n)));

@@ -23,6 +23,14 @@ struct ReadResult {
     ReadStatus Status = ReadStatus::Line;
 };
 
+// The kernel's own probing of an idle connection, a guard beside the feed's silence limit: a
+// peer that stops acknowledging is given up after Idle + Interval * Count.
+struct KeepAliveProbes {
+    std::chrono::seconds Idle{20};
+    std::chrono::seconds Interval{5};
+    int Count = 3;
+};
+
 // One stream socket and one connect attempt. One thread reads while others may send or abort;
 // the descriptor stays open until the object dies, so an abort never races with a read.
 class Connection {
@@ -34,6 +42,8 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
+    // Before the connect. Unsent data unacknowledged for as long gives the connection up too.
+    void EnableKeepAlive(const KeepAliveProbes& probes);
     // Blocks until connected, refused, aborted or the limit ran out. Only the first call tries.
     bool ConnectTo(const sockaddr_in& to, Millis limit);
     bool Attempted() const { return attempted_; }
@@ -50,6 +60,10 @@ public:
     std::optional<std::string> TryReceiveLine(std::string_view separator);
     // One send of text and separator; lost without a report when the connection is not usable.
     void SendLine(std::string_view text, std::string_view separator);
+
+    int NativeSocket() const { return fd_; }
+    // Bytes the line buffer holds room for: what reading cost in memory.
+    size_t BufferCapacity() const { return buffer_.Capacity(); }
 
 private:
     enum class Wait { Ready, Woken, TimedOut };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "feed/Endpoint.h"
 #include "feed/FeedShared.h"
 #include "feed/FeedTexts.h"
 #include "feed/FeedWorker.h"
@@ -12,7 +13,9 @@
 namespace plivant {
 
 Feed::Feed(FeedContext context, std::string serverLogPath, FeedLimits limits)
-    : shared_(std::make_unique<FeedShared>(context, std::move(serverLogPath), limits)) {}
+    : shared_(std::make_unique<FeedShared>(context, std::move(serverLogPath), limits)) {
+    shared_->Client.SetKeepAliveProbes(KeepAliveProbes{});
+}
 
 Feed::~Feed() {
     // Stop every worker where it stands: no more UI effects, every wait on the network woken.
@@ -22,24 +25,19 @@ Feed::~Feed() {
     for (Worker& worker : workers_) worker.Thread.join();
 }
 
-void Feed::StartFeed() {
+void Feed::StartFeed(ClearRows clear) {
     if (shared_->Starting) return;
     shared_->Starting = true;
     FeedContext& c = shared_->Context;
-    c.View.ClearAllRows();
+    if (clear == ClearRows::AtStart) c.View.ClearAllRows();
     uint64_t generation = ++shared_->Generation;
     shared_->Client.SetActive(false);
+    if (SettingsRefused()) return;
 
-    std::optional<int> count = ParseNewsCount(c.Options.NewsCount);
-    if (!count) {
-        c.View.SetStatusText(2, texts::CountNotNumber());
-        c.View.RepaintStatus();
-        shared_->Starting = false;
-        return;
-    }
     // Nothing may be stored past the last slot.
-    FeedJob job{c.Options.Servers, c.Options.Port, std::min(*count, NewsStore::kMaxNewsCount),
-                c.Options.NewsLanguage};
+    FeedJob job{c.Options.Servers, c.Options.Port,
+                std::min(*ParseNewsCount(c.Options.NewsCount), NewsStore::kMaxNewsCount),
+                c.Options.NewsLanguage, clear == ClearRows::WhenConnected};
 
     JoinFinishedWorkers();
     auto finished = std::make_shared<std::atomic<bool>>(false);
@@ -49,6 +47,30 @@ void Feed::StartFeed() {
                             *finished = true;
                         }),
                         finished});
+}
+
+bool Feed::SettingsRefused() {
+    const Settings& options = shared_->Context.Options;
+    if (!ParseNewsCount(options.NewsCount)) {
+        RefuseStart(texts::CountNotNumber(), FeedEnd::BadCount);
+        return true;
+    }
+    try {
+        ResolvePort(options.Port);
+    } catch (const ConversionError&) {
+        RefuseStart(texts::PortNotPort(), FeedEnd::BadPort);
+        return true;
+    }
+    return false;
+}
+
+void Feed::RefuseStart(const std::string& status, FeedEnd why) {
+    MainView& view = shared_->Context.View;
+    view.SetStatusText(2, status);
+    view.SetLamp(MainView::kLampRed);
+    view.RepaintStatus();
+    shared_->Starting = false;
+    shared_->Notify([why](FeedObserver& o) { o.FeedEnded(why); });
 }
 
 void Feed::JoinFinishedWorkers() {
@@ -65,7 +87,11 @@ void Feed::CloseFeedConnection() { shared_->Client.Disconnect(); }
 
 std::string Feed::SelectedServer() const { return shared_->SelectedServer; }
 
-void Feed::SendKeepAlive() { shared_->Client.SendLine(commands::kHello); }
+void Feed::SendKeepAlive() {
+    // Inside the history exchange a "HELLO" would shift the lines the start counts on.
+    if (shared_->Starting) return;
+    shared_->Client.SendLine(commands::kHello);
+}
 
 bool Feed::IsLive() const {
     std::lock_guard lock(shared_->LiveMutex);
@@ -76,6 +102,6 @@ bool Feed::IsLive() const {
 
 TcpClient& Feed::Client() { return shared_->Client; }
 
-void Feed::SetObserver(FeedObserver* observer) { shared_->Observer = observer; }
+void Feed::AddObserver(FeedObserver* observer) { shared_->Observers.push_back(observer); }
 
 }  // namespace plivant

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "feed/FeedContext.h"
 #include "feed/ServiceLog.h"
@@ -23,7 +24,7 @@ struct FeedShared {
     TcpClient Client;  // the feed connection
     UiInvoker Ui;
     ServiceLog Log;
-    FeedObserver* Observer = nullptr;  // UI thread
+    std::vector<FeedObserver*> Observers;  // UI thread
 
     std::atomic<uint64_t> Generation{0};  // bumped by every start; older workers stop
     std::atomic<bool> Starting{false};
@@ -31,6 +32,12 @@ struct FeedShared {
 
     std::mutex LiveMutex;
     std::weak_ptr<Connection> LiveConnection;  // the one a live reader is reading
+
+    // UI thread.
+    template <typename F>
+    void Notify(F&& tell) {
+        for (FeedObserver* observer : Observers) tell(*observer);
+    }
 };
 
 }  // namespace plivant

@@ -12,13 +12,16 @@ namespace plivant {
 namespace {
 
 // Reads up to `most` lines: the first may wait up to the limit, the rest only if they are
-// already there. `ended` tells that the connection is closed and every further read is empty.
+// already there. `status` tells whether the connection is still open (Line), closed (Closed:
+// every further read is empty) or fell silent for the limit (TimedOut: it has been dropped).
+// Bytes left without their line end when the connection ends are a line cut short, not news.
 std::vector<std::string> ReadBatch(Connection& connection, size_t most,
-                                   std::chrono::milliseconds limit, bool& ended) {
+                                   std::chrono::milliseconds limit, ReadStatus& status) {
     std::vector<std::string> lines;
     ReadResult first = connection.ReceiveLine(kCrLf, limit);
-    ended = first.Status != ReadStatus::Line;
-    if (!ended || !first.Text.empty()) lines.push_back(std::move(first.Text));
+    status = first.Status;
+    const bool ended = status != ReadStatus::Line;
+    if (!ended) lines.push_back(std::move(first.Text));
     while (!ended && lines.size() < most) {
         auto line = connection.TryReceiveLine(kCrLf);
         if (!line) break;
@@ -52,12 +55,26 @@ void FeedWorker::Run() {
         if (!SelectServer()) return;
         auto connection = shared_.Client.CurrentConnection();
         if (!connection) connection = std::make_shared<Connection>();  // closed meanwhile
-        if (!LoadHistory(*connection)) return;
-        ReadLive(connection);
+        switch (LoadHistory(*connection)) {
+            case Outcome::Done: ReadLive(connection); break;
+            case Outcome::Ended: End(FeedEnd::HistoryCut); break;
+            case Outcome::Stale: break;
+        }
     } catch (...) {
         // A load that stops on an error must not leave the feed blocked for good.
-        OnUi([&] { shared_.Starting = false; });
+        End(FeedEnd::Failed);
     }
+}
+
+void FeedWorker::End(FeedEnd why) {
+    OnUi([&] {
+        MainView& view = shared_.Context.View;
+        shared_.Starting = false;
+        view.SetLamp(MainView::kLampRed);
+        // A details fetch in progress keeps its text: it guards against a second fetch.
+        if (view.StatusText(2) != texts::Loading()) SetStatus(texts::NoConnection());
+        shared_.Notify([why](FeedObserver& o) { o.FeedEnded(why); });
+    });
 }
 
 bool FeedWorker::SelectServer() {
@@ -67,23 +84,21 @@ bool FeedWorker::SelectServer() {
     client.SetConnectLimit(shared_.Limits.ConnectLimit);
     client.SetActive(true);  // tries the endpoint the connection held before
     for (const std::string& server : job_.Servers) {
+        if (TrimControls(server).empty()) continue;  // a blank line names no server
         if (!OnUi([&] { SetStatus(texts::CheckingServer() + server); })) return false;
         client.SetRemoteHost(server);
         client.SetRemotePort(job_.Port);
         client.Connect();
         if (!client.Connect()) continue;
         return OnUi([&] {
+            if (job_.ClearWhenConnected) shared_.Context.View.ClearAllRows();
             shared_.SelectedServer = server;
             shared_.Context.View.SetStatusText(2, texts::ServerSelected() + server);
             shared_.Context.View.SetLamp(MainView::kLampGreen);
             shared_.Context.View.RepaintStatus();
         });
     }
-    OnUi([&] {
-        SetStatus(texts::NoConnection());
-        shared_.Starting = false;
-        if (shared_.Observer) shared_.Observer->NoServerReached();
-    });
+    End(FeedEnd::NoServer);
     return false;
 }
 
@@ -99,7 +114,7 @@ std::vector<FeedWorker::Item> FeedWorker::Digest(const std::vector<std::string>&
     return items;
 }
 
-bool FeedWorker::LoadHistory(Connection& connection) {
+FeedWorker::Outcome FeedWorker::LoadHistory(Connection& connection) {
     connection.SendLine(commands::kUser, kCrLf);
     if (auto language = commands::Language(job_.NewsLanguage)) connection.SendLine(*language, kCrLf);
     connection.SendLine(commands::History(job_.NewsCount), kCrLf);
@@ -109,9 +124,9 @@ bool FeedWorker::LoadHistory(Connection& connection) {
     const long total = long(job_.NewsCount) + 4;
     long read = 0;
     int row = 0;
-    bool ended = false;
-    while (read < total && !ended) {
-        auto lines = ReadBatch(connection, size_t(total - read), limit, ended);
+    ReadStatus status = ReadStatus::Line;
+    while (read < total && status == ReadStatus::Line) {
+        auto lines = ReadBatch(connection, size_t(total - read), limit, status);
         read += long(lines.size());
         auto items = Digest(lines);
         bool current = OnUi([&] {
@@ -125,21 +140,23 @@ bool FeedWorker::LoadHistory(Connection& connection) {
                 std::string rowText = item.Record.RowText();
                 if (row < MainView::kRows) c.View.SetRowText(row, rowText);
                 if (c.View.IsInTray()) FeedPopup(c.Popup, rowText);
-                if (shared_.Observer) shared_.Observer->NewsArrived(rowText);
+                shared_.Notify([&](FeedObserver& o) { o.NewsArrived(rowText); });
                 ++row;
             }
         });
-        if (!current) return false;
+        if (!current) return Outcome::Stale;
     }
+    // Without its closing line the history is cut short: the connection is gone or silent.
+    if (read < total) return Outcome::Ended;
     connection.SendLine(commands::kStart, kCrLf);
-    return true;
+    return Outcome::Done;
 }
 
 void FeedWorker::ShowLiveItem(const std::string& liveLine) {
     FeedContext& c = shared_.Context;
     c.View.SetRowText(0, liveLine);
     if (c.View.IsInTray()) FeedPopup(c.Popup, liveLine);
-    if (shared_.Observer) shared_.Observer->NewsArrived(liveLine);
+    shared_.Notify([&](FeedObserver& o) { o.NewsArrived(liveLine); });
 }
 
 void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
@@ -150,12 +167,12 @@ void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
     }
     bool current = OnUi([&] {
         shared_.Starting = false;
-        if (shared_.Observer) shared_.Observer->LiveReaderStarted();
+        shared_.Notify([](FeedObserver& o) { o.LiveReaderStarted(); });
     });
-    bool ended = !current;
-    while (!ended) {
+    ReadStatus status = ReadStatus::Line;
+    while (current && status == ReadStatus::Line) {
         auto lines = ReadBatch(*connection, shared_.Limits.BatchLines,
-                               shared_.Limits.LiveLineLimit, ended);
+                               shared_.Limits.LiveLineLimit, status);
         auto items = Digest(lines);
         current = OnUi([&] {
             FeedContext& c = shared_.Context;
@@ -169,15 +186,12 @@ void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
                 ShowLiveItem(item.Record.RowText());
             }
         });
-        if (!current) break;
     }
     {
         std::lock_guard lock(shared_.LiveMutex);
         shared_.LiveConnection.reset();
     }
-    OnUi([&] {
-        if (shared_.Observer) shared_.Observer->LiveReaderEnded();
-    });
+    if (current) End(status == ReadStatus::TimedOut ? FeedEnd::Silent : FeedEnd::Dropped);
 }
 
 }  // namespace plivant

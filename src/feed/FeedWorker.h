@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "feed/FeedContext.h"
 #include "feed/Protocol.h"
 
 namespace plivant {
@@ -19,6 +20,7 @@ struct FeedJob {
     std::string Port;
     int NewsCount = 0;
     int NewsLanguage = 0;
+    bool ClearWhenConnected = false;  // the grid keeps its rows until a server accepts
 };
 
 // One feed start on its own thread: server selection and history, then the live reader.
@@ -38,9 +40,13 @@ private:
     bool OnUi(const std::function<void()>& fn);
     void SetStatus(const std::string& text);
 
+    enum class Outcome { Done, Ended, Stale };
+
     bool SelectServer();
-    bool LoadHistory(Connection& connection);
+    Outcome LoadHistory(Connection& connection);
     void ReadLive(const std::shared_ptr<Connection>& connection);
+    // The feed stopped: nothing reads the wire any more.
+    void End(FeedEnd why);
     // Classifies lines, logs service lines and parses news lines.
     std::vector<Item> Digest(const std::vector<std::string>& lines);
     void ShowLiveItem(const std::string& liveLine);

@@ -21,8 +21,13 @@ public:
     // Whatever is left after the last complete line (the peer closed mid-line).
     std::string TakeRest();
     bool Empty() const { return pending() == 0; }
+    // Holds more than one bounded line: take lines before appending more, so that a line that
+    // never ends costs no more memory than the bound.
+    bool Full() const { return pending() > maxLine_ + kSeparatorRoom; }
+    size_t Capacity() const { return data_.capacity(); }
 
 private:
+    static constexpr size_t kSeparatorRoom = 16;
     size_t pending() const { return data_.size() - start_; }
     void Consume(size_t count);
 

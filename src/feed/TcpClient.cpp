@@ -60,6 +60,7 @@ bool TcpClient::Connect() {
     std::shared_ptr<Connection> connection;
     std::string host, port;
     Millis limit;
+    std::optional<KeepAliveProbes> probes;
     {
         std::lock_guard lock(mutex_);
         if (shutdown_) return false;
@@ -68,6 +69,7 @@ bool TcpClient::Connect() {
         host = host_;
         port = port_;
         limit = connectLimit_;
+        probes = probes_;
     }
     sockaddr_in to{};
     to.sin_family = AF_INET;
@@ -75,6 +77,7 @@ bool TcpClient::Connect() {
     auto address = ResolveHost(host);
     if (!address) return false;
     to.sin_addr = *address;
+    if (probes && !connection->Attempted()) connection->EnableKeepAlive(*probes);
     return connection->ConnectTo(to, limit);
 }
 
@@ -118,6 +121,11 @@ std::shared_ptr<Connection> TcpClient::CurrentConnection() const {
 void TcpClient::SetConnectLimit(Millis limit) {
     std::lock_guard lock(mutex_);
     connectLimit_ = limit;
+}
+
+void TcpClient::SetKeepAliveProbes(const KeepAliveProbes& probes) {
+    std::lock_guard lock(mutex_);
+    probes_ = probes;
 }
 
 void TcpClient::SetReadLimit(Millis limit) {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,8 @@ public:
     std::shared_ptr<Connection> CurrentConnection() const;
 
     void SetConnectLimit(Millis limit);
+    // Connections made from now on ask the kernel to probe them while idle.
+    void SetKeepAliveProbes(const KeepAliveProbes& probes);
     // Zero waits without end (the default).
     void SetReadLimit(Millis limit);
     // From now on nothing connects; the open connection is closed. For an owner going away.
@@ -66,6 +69,7 @@ private:
     std::string port_;
     Millis connectLimit_ = kDefaultConnectLimit;
     Millis readLimit_{0};
+    std::optional<KeepAliveProbes> probes_;
     bool shutdown_ = false;
 };
 

@@ -1,6 +1,5 @@
 #include "services/ClockThread.h"
 
-#include "feed/FeedTexts.h"
 #include "feed/MainView.h"
 #include "services/FeedPort.h"
 
@@ -59,14 +58,7 @@ void ClockThread::Pass() {
     if (auto moscow = MoscowTime(greenwich)) OnUi([&] { ShowTimes(*moscow, greenwich); });
 }
 
-void ClockThread::Watchdog(bool answered) {
-    bool noConnection = view_.StatusText(2) == texts::NoConnection();
-    if (answered && !noConnection) return;
-    // A time server out of reach says nothing about a feed that is reading its connection.
-    if (!noConnection && feed_.IsLive()) return;
-    view_.SetLamp(MainView::kLampRed);
-    if (!feed_.FeedStarting()) feed_.StartFeed();
-}
+void ClockThread::Watchdog(bool answered) { feed_.WatchdogPass(answered); }
 
 void ClockThread::ShowTimes(const std::string& moscow, const std::string& greenwich) {
     view_.SetStatusText(0, "MSK: " + moscow);

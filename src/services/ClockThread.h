@@ -25,9 +25,9 @@ struct ClockOptions {
 };
 
 // Every pass asks the daytime server for the time, shows Moscow and Greenwich time in status
-// panels 0 and 1, and watches the feed: when the server gives no answer while the feed is not
-// live, or the feed reported that no server could be reached, the lamp turns red and the feed
-// starts again. Its effects and its feed start are carried out on the UI thread.
+// panels 0 and 1, and is a watchdog pass of the feed: whether the time server answered is
+// handed to the feed's health owner, which starts a feed that nothing else looks after. Its
+// effects are carried out on the UI thread.
 //
 // The program lets it run until the process ends; destroying it (on the UI thread) stops and
 // joins it, whatever it waits for.

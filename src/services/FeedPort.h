@@ -6,11 +6,12 @@ namespace plivant {
 class FeedPort {
 public:
     virtual ~FeedPort() = default;
-    // Does nothing while a start is in progress.
+    // The start at launch; does nothing while a start is in progress.
     virtual void StartFeed() = 0;
     virtual bool FeedStarting() const = 0;
-    // A live reader is reading an open connection.
-    virtual bool IsLive() const = 0;
+    // One pass of the clock's watchdog: starts the feed only when nothing else looks after it
+    // and the time server gave no answer.
+    virtual void WatchdogPass(bool timeServerAnswered) = 0;
 };
 
 }  // namespace plivant

@@ -2,14 +2,14 @@
 
 namespace plivant {
 
-// What the settings dialog asks of the feed; the main window implements it with the feed core.
+// What the settings dialog asks of the feed; the program implements it with the feed's health
+// owner.
 class FeedControl {
 public:
     virtual ~FeedControl() = default;
-    // Closes the feed connection; nothing happens when it is not open.
-    virtual void CloseFeedConnection() = 0;
-    // Starts a feed; returns at once, and does nothing while a start is in progress.
-    virtual void StartFeed() = 0;
+    // The dialog closed. A change of what the feed uses (servers, port, news count, language)
+    // restarts it; otherwise the running feed is left alone.
+    virtual void FeedSettingsClosed(bool feedSettingsChanged) = 0;
 };
 
 }  // namespace plivant

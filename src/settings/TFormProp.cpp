@@ -23,6 +23,7 @@ TFormProp::TFormProp(SettingsDialogContext context, QWidget* parent)
     Bind();
     ShowDefaults();
     LoadSettings();
+    KeepFeedBaseline();
 }
 
 TFormProp::~TFormProp() = default;
@@ -117,7 +118,6 @@ void TFormProp::SelectLanguage(int index) {
 }
 
 std::optional<QString> TFormProp::ApplySettings() {
-    c_.Feed.CloseFeedConnection();
     try {
         registry_->OpenKey(Wire(stored::kKey), true);
         WriteValues(*registry_, ValuesOf(c_.Options));
@@ -134,10 +134,20 @@ std::optional<QString> TFormProp::ApplySettings() {
     return error;
 }
 
+bool TFormProp::FeedSettingsChanged() const {
+    return settingsChanged_ || c_.Options.Servers != baseServers_ || c_.Options.Port != basePort_;
+}
+
+void TFormProp::KeepFeedBaseline() {
+    baseServers_ = c_.Options.Servers;
+    basePort_ = c_.Options.Port;
+}
+
+// A close that changed nothing the feed uses leaves the running feed and its connection alone.
 void TFormProp::RestartWhenChanged() {
-    if (!settingsChanged_) return;
-    c_.Feed.StartFeed();
+    c_.Feed.FeedSettingsClosed(FeedSettingsChanged());
     settingsChanged_ = false;
+    KeepFeedBaseline();
 }
 
 void TFormProp::TryClose() {

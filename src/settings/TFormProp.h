@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "settings/FormPropWidgets.h"
 #include "settings/ServersFile.h"
@@ -44,6 +46,8 @@ public:
 
     // The news count or the language was edited since the last successful close.
     bool SettingsChanged() const { return settingsChanged_; }
+    // Besides those, the servers or the port differ from what the last close left.
+    bool FeedSettingsChanged() const;
     const FormPropWidgets& Widgets() const { return ui_; }
 
     // Escape and the close box come here; the button too.
@@ -59,11 +63,15 @@ private:
     std::optional<QString> ApplySettings();
     void RestartWhenChanged();
     void TryClose();
+    void KeepFeedBaseline();
 
     SettingsDialogContext c_;
     FormPropWidgets ui_;
     std::unique_ptr<RegistryKey> registry_;
     bool settingsChanged_ = false;
+    // The servers and port as the feed was last told about them.
+    std::vector<std::string> baseServers_;
+    std::string basePort_;
 };
 
 }  // namespace plivant

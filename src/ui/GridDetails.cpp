@@ -43,7 +43,7 @@ void GridDetails::Fetched(const std::string& text, const std::string& error) {
     if (!error.empty()) {
         // The fetch never started: free the status panel and say why.
         view_.SetStatusText(2, {});
-        if (ShowError) ShowError(QString::fromStdString(error));
+        if (ShowError) ShowError(FromWire(error));  // it quotes the port as typed
         return;
     }
     if (details_) details_->ShowText(FromWire(text));

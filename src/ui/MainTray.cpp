@@ -86,6 +86,14 @@ void MainTray::ShowWindow() {
     window_.activateWindow();
 }
 
+void MainTray::ShowFeedHealth(bool live, const QString& text) {
+    tiMain_.setToolTip(QString(vendor::kTitle) + "\n" + text);
+    if (feedDown_ == !live) return;
+    feedDown_ = !live;
+    if (downIcon_.isNull()) downIcon_ = images::ProgramIconDown();
+    tiMain_.setIcon(feedDown_ ? downIcon_ : images::ProgramIcon());
+}
+
 void MainTray::tiMainClick(QSystemTrayIcon::ActivationReason reason) {
     // The first click of a double-click has restored the window already.
     if (reason == QSystemTrayIcon::Trigger) RestoreFromTray();

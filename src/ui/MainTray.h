@@ -22,6 +22,10 @@ public:
     void ShowWindow();
     // True exactly while the icon is shown.
     bool IsInTray() const { return tiMain_.isVisible(); }
+    // The icon's picture and tooltip follow the feed: a feed that is not live shows the icon
+    // greyed with a red mark.
+    void ShowFeedHealth(bool live, const QString& text);
+    bool ShowsFeedDown() const { return feedDown_; }
 
     QSystemTrayIcon& tiMain() { return tiMain_; }
     QMenu& PopupMenu1() { return popupMenu1_; }
@@ -41,6 +45,8 @@ private:
     TMainForm1& window_;
     QSystemTrayIcon tiMain_;
     QMenu popupMenu1_;
+    bool feedDown_ = false;
+    QIcon downIcon_;
 };
 
 }  // namespace plivant

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "feed/Feed.h"
+#include "feed/FeedHealth.h"
 #include "feed/KeepAlive.h"
 #include "feed/TcpClient.h"
 #include "resources/Images.h"
@@ -60,6 +61,7 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
                                    (QCoreApplication::applicationDirPath() + "/server.log").toStdString());
     feed_->Client().SetRemoteHost(kDefaultServer);
     feed_->Client().SetRemotePort(kDefaultPort);
+    health_ = std::make_unique<FeedHealth>(*feed_, *view_);
     keepAlive_ = std::make_unique<KeepAlive>(*feed_, KeepAlive::kInterval, this);
     details_ = std::make_unique<GridDetails>(*grid_, *view_, store_, settings_,
                                              [this] { return feed_->SelectedServer(); });
@@ -133,7 +135,7 @@ void TMainForm1::BuildMenu() {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8("Меню"));
     menu->setObjectName("nmMenu");
     AddItem(menu, "mnRefresh", QString::fromUtf8("Обновить новости"), 6, Qt::Key_F5,
-            [this] { feed_->StartFeed(); });
+            [this] { health_->Refresh(); });
     menu->addSeparator()->setObjectName("N2");
     AddItem(menu, "mnToTray", QString::fromUtf8("Убрать в трей"), 4, Qt::CTRL | Qt::Key_T, [this] {
         if (MinimizeToTray) MinimizeToTray(); else showMinimized();

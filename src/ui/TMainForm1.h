@@ -18,6 +18,7 @@ class TSkinEngine;
 namespace plivant {
 
 class Feed;
+class FeedHealth;
 class GridDetails;
 class KeepAlive;
 class LinkLabel;
@@ -37,6 +38,8 @@ public:
 
     MainView& View();
     Feed& NewsFeed() { return *feed_; }
+    // Every start of the feed goes through it.
+    FeedHealth& Health() { return *health_; }
     NewsStore& Store() { return store_; }
     NewsGrid* Grid() const { return grid_; }
     MainStatusBar* Status() const { return status_; }
@@ -91,6 +94,7 @@ private:
     LinkLabel* stNews_ = nullptr;
     std::unique_ptr<WindowMainView> view_;
     std::unique_ptr<Feed> feed_;
+    std::unique_ptr<FeedHealth> health_;
     std::unique_ptr<KeepAlive> keepAlive_;
     std::unique_ptr<GridDetails> details_;
 };

@@ -58,10 +58,13 @@ public:
         popup.push_back(line);
     }
 
-    void NoServerReached() override { ++noServer; }
     void NewsArrived(const std::string& rowText) override { arrived.push_back(rowText); }
     void LiveReaderStarted() override { ++liveStarted; }
-    void LiveReaderEnded() override { ++liveEnded; }
+    void FeedEnded(FeedEnd why) override {
+        ends.push_back(why);
+        if (why == FeedEnd::NoServer) ++noServer;
+        if (why == FeedEnd::Dropped || why == FeedEnd::Silent) ++liveEnded;
+    }
 
     std::string Status2() const { return WireToUtf8(status[2]); }
 
@@ -74,6 +77,7 @@ public:
     std::vector<std::string> popup;
     int popupClears = 0;
     int noServer = 0, liveStarted = 0, liveEnded = 0;
+    std::vector<FeedEnd> ends;
     std::vector<std::string> arrived;
 
 private:

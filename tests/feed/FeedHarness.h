@@ -49,7 +49,7 @@ struct FeedHarness {
         settings.Port = std::move(port);
         settings.ShowFlags = true;
         feed = std::make_unique<Feed>(FeedContext{view, view, store, settings}, LogPath(), limits);
-        feed->SetObserver(&view);
+        feed->AddObserver(&view);
     }
 
     std::string LogPath() const { return dir.filePath("server.log").toStdString(); }
@@ -62,6 +62,10 @@ struct FeedHarness {
     }
     bool WaitEnded(int readers = 1) {
         return WaitFor([&] { return view.liveEnded >= readers; });
+    }
+    // Waits for the feed's latest end to be `why`.
+    bool WaitEnd(FeedEnd why) {
+        return WaitFor([&] { return !view.ends.empty() && view.ends.back() == why; });
     }
 
     QTemporaryDir dir;

@@ -82,7 +82,7 @@ TEST(FeedStart, ServiceLinesGoToTheLogAndRecordsStayWithTheirRows) {
     EXPECT_EQ(h.LogText(), "ERR1\r\nWARN\r\n");
 }
 
-TEST(FeedStart, HistoryCutShortKeepsWhatArrived) {
+TEST(FeedStart, HistoryCutShortKeepsWhatArrivedAndSaysTheFeedIsDown) {
     ScriptedServer server([](Peer& peer) {
         HistoryScript(With(kThreeAcks, {NewsLine("000001", "only")}))(peer);
         peer.Close();
@@ -90,12 +90,27 @@ TEST(FeedStart, HistoryCutShortKeepsWhatArrived) {
     FeedHarness h({"127.0.0.1"}, server.PortText());
     h.settings.NewsCount = "50";
     h.feed->StartFeed();
-    ASSERT_TRUE(h.WaitEnded());
+    ASSERT_TRUE(h.WaitEnd(FeedEnd::HistoryCut));
     EXPECT_EQ(h.view.rows[0], "12:00:00  only");
-    EXPECT_EQ(h.view.lamp, MainView::kLampGreen);
-    EXPECT_EQ(h.view.Status2(), "Сервер выбран: 127.0.0.1");
+    EXPECT_EQ(h.view.lamp, MainView::kLampRed);
+    EXPECT_EQ(h.view.Status2(), "Нет соединения");
     EXPECT_FALSE(h.feed->FeedStarting());
     EXPECT_FALSE(h.feed->IsLive());
+    EXPECT_EQ(h.view.liveStarted, 0);
+    EXPECT_FALSE(server.WaitForLine("STAR", 1, 100ms));
+}
+
+TEST(FeedStart, HistoryThatStallsIsCutAtItsLineLimit) {
+    ScriptedServer server([](Peer& peer) {
+        HistoryScript(With(kThreeAcks, {NewsLine("000001", "only")}))(peer);
+        peer.ReadLine(10s);  // open, silent
+    });
+    FeedHarness h({"127.0.0.1"}, server.PortText(), FeedLimits{.HistoryLineLimit = 200ms});
+    h.settings.NewsCount = "50";
+    h.feed->StartFeed();
+    ASSERT_TRUE(h.WaitEnd(FeedEnd::HistoryCut));
+    EXPECT_EQ(h.view.rows[0], "12:00:00  only");
+    EXPECT_EQ(h.view.lamp, MainView::kLampRed);
 }
 
 struct CountCase {
@@ -123,20 +138,50 @@ TEST(FeedStart, CountAndLanguageShapeTheRequest) {
     }
 }
 
-TEST(FeedStart, CountThatIsNotANumberStartsNothingAndBlocksNothing) {
+TEST(FeedStart, SettingsThatCannotWorkStartNothingSaySoAndBlockNothing) {
+    struct Case {
+        const char* count;
+        const char* port;
+        const std::string& status;
+        FeedEnd why;
+    };
     ScriptedServer server(HistoryScript(With(kThreeAcks, {NewsLine("000001", "news"), "."}),
                                         [](Peer&) {}));
-    FeedHarness h({"127.0.0.1"}, server.PortText());
-    h.settings.NewsCount = "много";
-    h.feed->StartFeed();
-    EXPECT_FALSE(h.feed->FeedStarting());
-    EXPECT_EQ(h.view.Status2(), WireToUtf8(texts::CountNotNumber()));
-    EXPECT_EQ(server.Accepted(), 0);
+    const Case cases[] = {
+        {"много", nullptr, texts::CountNotNumber(), FeedEnd::BadCount},
+        {"1", "порт", texts::PortNotPort(), FeedEnd::BadPort},
+        {"1", "70000", texts::PortNotPort(), FeedEnd::BadPort},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        FeedHarness h({"127.0.0.1"}, server.PortText());
+        h.settings.NewsCount = c.count;
+        if (c.port) h.settings.Port = Utf8ToWire(c.port);
+        const int accepted = server.Accepted();
+        h.feed->StartFeed();
+        EXPECT_FALSE(h.feed->FeedStarting());
+        EXPECT_EQ(h.view.status[2], c.status);
+        EXPECT_EQ(h.view.lamp, MainView::kLampRed);
+        EXPECT_EQ(h.view.ends, std::vector<FeedEnd>{c.why});
+        Pump(50ms);
+        EXPECT_EQ(server.Accepted(), accepted);
 
-    h.settings.NewsCount = "1";
+        h.settings.NewsCount = "1";
+        h.settings.Port = server.PortText();
+        h.feed->StartFeed();
+        ASSERT_TRUE(h.WaitLive());
+        EXPECT_EQ(h.view.rows[0], "12:00:00  news");
+    }
+}
+
+TEST(FeedStart, BlankServerLinesAreSkipped) {
+    ScriptedServer server(HistoryScript(With(kThreeAcks, {"."}), [](Peer&) {}));
+    FeedHarness h({"", "  ", "127.0.0.1"}, server.PortText());
+    h.settings.NewsCount = "0";
     h.feed->StartFeed();
     ASSERT_TRUE(h.WaitLive());
-    EXPECT_EQ(h.view.rows[0], "12:00:00  news");
+    EXPECT_EQ(h.view.statusLog, (std::vector<std::string>{"Проверка сервера: 127.0.0.1",
+                                                           "Сервер выбран: 127.0.0.1"}));
 }
 
 TEST(FeedStart, StartWhileStartingDoesNothing) {

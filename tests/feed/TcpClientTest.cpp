@@ -5,6 +5,8 @@
 #include <thread>
 
 #include <arpa/inet.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include "feed/Endpoint.h"
 #include "feed/TcpClient.h"
@@ -140,14 +142,44 @@ TEST(TcpClient, DisconnectWakesABlockedReader) {
     EXPECT_EQ(reader.get(), "");
 }
 
-TEST(TcpClient, OverlongLineIsCutWithoutLosingTheNext) {
-    const std::string huge(LineBuffer::kDefaultMaxLine + 100, 'x');
+TEST(TcpClient, OverlongLineIsCutWithoutLosingTheNextAndCostsNoMoreThanItsBound) {
+    // Far longer than the bound, sent in one go: the reader must not gather it all first.
+    const std::string huge(32 * LineBuffer::kDefaultMaxLine, 'x');
     ScriptedServer server([&](Peer& peer) { peer.Send(huge + "\r\nnext\r\n"); });
     TcpClient client;
     PointAt(client, server);
     ASSERT_TRUE(client.Connect());
     EXPECT_EQ(client.ReceiveLine().size(), LineBuffer::kDefaultMaxLine);
     EXPECT_EQ(client.ReceiveLine(), "next");
+    EXPECT_LE(client.CurrentConnection()->BufferCapacity(), 3 * LineBuffer::kDefaultMaxLine);
+}
+
+TEST(TcpClient, ProbedConnectionsAskTheKernelToWatchThem) {
+    ScriptedServer server([](Peer& peer) { peer.ReadLine(); });
+    TcpClient client;
+    PointAt(client, server);
+    client.SetKeepAliveProbes({std::chrono::seconds(7), std::chrono::seconds(2), 4});
+    ASSERT_TRUE(client.Connect());
+    const int fd = client.CurrentConnection()->NativeSocket();
+    auto option = [fd](int level, int name) {
+        int value = -1;
+        socklen_t size = sizeof value;
+        ::getsockopt(fd, level, name, &value, &size);
+        return value;
+    };
+    EXPECT_EQ(option(SOL_SOCKET, SO_KEEPALIVE), 1);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPIDLE), 7);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPINTVL), 2);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_KEEPCNT), 4);
+    EXPECT_EQ(option(IPPROTO_TCP, TCP_USER_TIMEOUT), 15000);
+
+    TcpClient plain;
+    PointAt(plain, server);
+    ASSERT_TRUE(plain.Connect());
+    int value = -1;
+    socklen_t size = sizeof value;
+    ::getsockopt(plain.CurrentConnection()->NativeSocket(), SOL_SOCKET, SO_KEEPALIVE, &value, &size);
+    EXPECT_EQ(value, 0);
 }
 
 }  // namespace

@@ -12,10 +12,6 @@ std::string ConsoleView::StatusText(int panel) const {
     return it == status_.end() ? std::string() : it->second;
 }
 
-void ConsoleView::NoServerReached() {
-    std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(2)).c_str());
-    QCoreApplication::exit(1);
-}
 
 void ConsoleView::NewsArrived(const std::string& rowText) {
     std::string line = WireToUtf8(rowText);
@@ -24,6 +20,18 @@ void ConsoleView::NewsArrived(const std::string& rowText) {
     std::fflush(stdout);
 }
 
-void ConsoleView::LiveReaderEnded() { QCoreApplication::exit(0); }
+void ConsoleView::FeedEnded(FeedEnd why) {
+    switch (why) {
+        case FeedEnd::Dropped:
+        case FeedEnd::HistoryCut:
+            QCoreApplication::exit(0);  // the server closed the wire: the tail is over
+            return;
+        case FeedEnd::Silent:
+            std::fprintf(stderr, "no line from the server for too long: the connection is dead\n");
+            break;
+        default: std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(2)).c_str());
+    }
+    QCoreApplication::exit(1);
+}
 
 }  // namespace plivant

@@ -26,9 +26,8 @@ public:
     void ClearNews() override {}
     void AddNewsLine(const std::string&) override {}
 
-    void NoServerReached() override;
     void NewsArrived(const std::string& rowText) override;
-    void LiveReaderEnded() override;
+    void FeedEnded(FeedEnd why) override;
 
 private:
     std::map<int, std::string> status_;

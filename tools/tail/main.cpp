@@ -40,7 +40,7 @@ int Tail(QCoreApplication& app, plivant::Settings& settings) {
     plivant::NewsStore store;
     std::string log = (QCoreApplication::applicationDirPath() + "/server.log").toStdString();
     plivant::Feed feed({view, view, store, settings}, log);
-    feed.SetObserver(&view);
+    feed.AddObserver(&view);
     plivant::KeepAlive keepAlive(feed);
     feed.StartFeed();
     return app.exec();
