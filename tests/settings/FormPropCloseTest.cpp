@@ -74,12 +74,34 @@ TEST_F(Closing, EveryWayOfClosingAppliesOnce) {
     EXPECT_TRUE(h.prompter.questions.empty());
 }
 
-TEST_F(Closing, APortEditIsStoredWithoutARestart) {
-    Type(ui().ComboBox2->lineEdit(), "2100");
+TEST_F(Closing, AServersOrPortEditRestartsTheFeedOnce) {
+    const std::pair<const char*, std::function<void(Closing&)>> edits[] = {
+        {"port", [](Closing& t) { t.Type(t.ui().ComboBox2->lineEdit(), "2100"); }},
+        {"servers", [](Closing& t) { t.ui().mServers->setPlainText("c.example"); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        SCOPED_TRACE(what);
+        h.feed = {};
+        form->show();
+        edit(*this);
+        CloseByButton();
+        EXPECT_EQ(h.feed.starts, 1);
+        form->show();
+        CloseByButton();  // nothing changed since: the running feed is left alone
+        EXPECT_EQ(h.feed.closes, 2);
+        EXPECT_EQ(h.feed.starts, 1);
+    }
     EXPECT_EQ(h.settings.Port, "2100");  // readers see the edit at once
-    CloseByButton();
     EXPECT_EQ(Stored(stored::kPort), "2100");
-    EXPECT_EQ(h.feed.closes, 1);
+    EXPECT_EQ(ReadBytes(h.serversPath), "c.example");
+}
+
+TEST_F(Closing, AnEditTakenBackIsNoChangeOfServersOrPort) {
+    Type(ui().ComboBox2->lineEdit(), "2100");
+    Type(ui().ComboBox2->lineEdit(), "2001");
+    ui().mServers->setPlainText("x");
+    ui().mServers->setPlainText("a.example\nb.example\n");
+    CloseByButton();
     EXPECT_EQ(h.feed.starts, 0);
 }
 
@@ -137,8 +159,7 @@ TEST_F(Closing, ARefusedWriteKeepsTheDialogOpenUntilTheUserGivesUp) {
         h.prompter.questions[0].startsWith("Failed to set data for 'показывать время'\n\n"));
     EXPECT_TRUE(h.prompter.questions[0].endsWith("Read-only file system"));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(h.feed.closes, 1);
-    EXPECT_EQ(h.feed.starts, 0);
+    EXPECT_EQ(h.feed.closes, 0);  // the dialog stays: the feed is not touched
     EXPECT_TRUE(form->SettingsChanged());
     EXPECT_EQ(ReadBytes(h.serversPath), "a.example\nb.example\n");  // not saved either
 
@@ -147,7 +168,7 @@ TEST_F(Closing, ARefusedWriteKeepsTheDialogOpenUntilTheUserGivesUp) {
     form->close();
     EXPECT_EQ(h.prompter.questions.size(), 2u);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(h.feed.closes, 2);
+    EXPECT_EQ(h.feed.closes, 1);
     EXPECT_EQ(h.feed.starts, 1);
     EXPECT_EQ(h.settings.NewsCount, "30");
     EXPECT_EQ(ReadBytes(h.RegistryPath()), before);

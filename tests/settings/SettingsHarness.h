@@ -65,9 +65,12 @@ inline std::vector<std::string> With(std::vector<std::string> lines, const std::
     return lines;
 }
 
+// Counts the closes it is told of, and among them those that change what the feed uses.
 struct FakeFeed : FeedControl {
-    void CloseFeedConnection() override { ++closes; }
-    void StartFeed() override { ++starts; }
+    void FeedSettingsClosed(bool feedSettingsChanged) override {
+        ++closes;
+        starts += feedSettingsChanged;
+    }
     int closes = 0;
     int starts = 0;
 };

@@ -77,5 +77,17 @@ TEST_F(Details, NothingHappensOnEmptyRowsAndWhileLoading) {
     EXPECT_FALSE(details->isVisible());
 }
 
+TEST_F(Details, APortThatIsNoPortIsReportedInItsOwnLettersAndFreesThePanel) {
+    std::vector<QString> errors;
+    window->Details().ShowError = [&](const QString& text) { errors.push_back(text); };
+    settings.Port = Utf8ToWire("порт");
+    PutItem(1, "with text", "0", "1", "104233");
+    DoubleClickRow(1);
+    ASSERT_TRUE(WaitFor([&] { return !errors.empty(); }));
+    EXPECT_TRUE(errors[0].contains(QString::fromUtf8("'порт'"))) << errors[0].toStdString();
+    EXPECT_EQ(Status2(), "");
+    EXPECT_FALSE(details->isVisible());
+}
+
 }  // namespace
 }  // namespace plivant::test

@@ -5,6 +5,7 @@
 
 #include "UiFixture.h"
 #include "feed/Feed.h"
+#include "feed/FeedHealth.h"
 #include "ui/LinkLabel.h"
 #include "ui/NewsGrid.h"
 #include <QLabel>
@@ -76,10 +77,11 @@ TEST_F(MainWindow, ExitAndCloseEndTheProgram) {
     EXPECT_EQ(ended, 2);
 }
 
-TEST_F(MainWindow, RefreshStartsAFeedUnlessOneIsStarting) {
+TEST_F(MainWindow, RefreshStartsAFeedThroughItsHealthOwner) {
     QTest::keyClick(window.get(), Qt::Key_F5);
-    EXPECT_TRUE(WaitFor([&] { return Status2() == QString::fromUtf8("Нет соединения"); }));
+    EXPECT_TRUE(WaitFor([&] { return Status2().startsWith(QString::fromUtf8("Нет соединения. Повтор через")); }));
     EXPECT_FALSE(window->NewsFeed().FeedStarting());
+    EXPECT_EQ(window->Health().State(), FeedState::Waiting);
 }
 
 TEST_F(MainWindow, ViewCallsFromAWorkerLandOnTheUiThread) {
