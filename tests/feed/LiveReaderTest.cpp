@@ -123,6 +123,36 @@ TEST(KeepAlive, SaysHelloAtEveryTickWhetherAFeedRunsOrNot) {
     EXPECT_TRUE(WaitFor([&] { return server.WaitForLine("HELLO", 3, 0ms); }));
 }
 
+TEST(KeepAlive, HoldsItsHellosBackWhileAStartExchangesTheHistory) {
+    // A slow history: a hello inside it would shift every line the start counts on.
+    ScriptedServer server([](Peer& peer) {
+        std::this_thread::sleep_for(60ms);  // before the greeting: no hello before USER either
+        peer.SendLine("greeting");
+        while (auto line = peer.ReadLine()) {
+            if (line->rfind("HISN ", 0) == 0) break;
+        }
+        for (const std::string& line : History({NewsLine("000001", "A"), NewsLine("000002", "B")})) {
+            peer.SendLine(line);
+            std::this_thread::sleep_for(30ms);
+        }
+        while (auto line = peer.ReadLine(2s)) {
+            if (*line == "HELLO") peer.SendLine("OK");
+        }
+    });
+    FeedHarness h({"127.0.0.1"}, server.PortText());
+    h.settings.NewsCount = "2";
+    KeepAlive keepAlive(*h.feed, 10ms);
+    h.feed->StartFeed();
+    ASSERT_TRUE(h.WaitLive());
+    ASSERT_TRUE(WaitFor([&] { return server.WaitForLine("HELLO", 3, 0ms); }));
+    auto heard = server.Received();
+    heard.resize(4);
+    EXPECT_EQ(heard, (std::vector<std::string>{"USER anonymous 952", "OPT language=rus", "HISN 2",
+                                               "STAR"}));
+    EXPECT_EQ(h.view.rows[0], "12:00:00  A");
+    EXPECT_EQ(h.view.rows[1], "12:00:00  B");
+}
+
 TEST(Feed, DestroyedWhileItsWorkerWaits) {
     // A server that accepts and never answers: the worker blocks in its history read.
     ScriptedServer server([](Peer& peer) { peer.ReadLine(10s); });
