@@ -8,6 +8,7 @@
 #include <atomic>
 #include <thread>
 
+#include "BenchView.h"
 #include "feed/Feed.h"
 #include "feed/MainView.h"
 #include "feed/NewsStore.h"
@@ -18,33 +19,10 @@
 namespace {
 
 using namespace plivant;
+using bench::BenchView;
+using bench::SpinUntil;
 using test::Peer;
 using test::ScriptedServer;
-
-class BenchView : public MainView, public NewsPopup, public FeedObserver {
-public:
-    void SetStatusText(int, const std::string&) override {}
-    std::string StatusText(int) const override { return {}; }
-    void RepaintStatus() override {}
-    void SetLamp(uint32_t) override {}
-    bool IsInTray() const override { return false; }
-    void SetRowText(int row, const std::string& text) override { rows[size_t(row)] = text; }
-    std::string RowText(int row) const override { return rows[size_t(row)]; }
-    void ShiftRowsDown() override {
-        for (int r = kRows - 1; r > 0; --r) rows[size_t(r)] = std::move(rows[size_t(r - 1)]);
-        rows[0].clear();
-    }
-    void ClearAllRows() override { rows.fill({}); }
-    void RepaintGrid() override {}
-    void ClearNews() override {}
-    void AddNewsLine(const std::string&) override {}
-    void NewsArrived(const std::string&) override { ++arrived; }
-    void LiveReaderStarted() override { live = true; }
-
-    std::array<std::string, kRows> rows;
-    long arrived = 0;
-    bool live = false;
-};
 
 std::string SampleLine(int i) {
     char id[8];
@@ -60,9 +38,6 @@ std::string Burst(int count, int first) {
     return bytes;
 }
 
-void SpinUntil(const std::function<bool()>& done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-}
 
 // A feed of one loopback server with its own store and view.
 struct BenchFeed {
@@ -182,11 +157,3 @@ void BM_LiveBurst(benchmark::State& state) {
 BENCHMARK(BM_LiveBurst)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

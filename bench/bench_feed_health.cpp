@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchView.h"
 #include "FaultProxy.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
@@ -27,30 +28,12 @@ using namespace std::chrono_literals;
 using test::Peer;
 using test::ScriptedServer;
 using Clock = std::chrono::steady_clock;
+using bench::BenchView;
+using bench::SpinUntil;
 
-class BenchView : public MainView, public NewsPopup, public FeedObserver {
-public:
-    void SetStatusText(int panel, const std::string& text) override { status[size_t(panel)] = text; }
-    std::string StatusText(int panel) const override { return status[size_t(panel)]; }
-    void RepaintStatus() override {}
-    void SetLamp(uint32_t colour) override { lamp = colour; }
-    bool IsInTray() const override { return false; }
-    void SetRowText(int, const std::string&) override {}
-    std::string RowText(int) const override { return {}; }
-    void ShiftRowsDown() override {}
-    void ClearAllRows() override {}
-    void RepaintGrid() override {}
-    void ClearNews() override {}
-    void AddNewsLine(const std::string&) override {}
-    void NewsArrived(const std::string&) override { ++arrived; }
-
-    bool ShowsDown() const {
-        return lamp == kLampRed && status[2].rfind(texts::NoConnection(), 0) == 0;
-    }
-    std::array<std::string, 4> status;
-    uint32_t lamp = 0;
-    long arrived = 0;
-};
+bool ShowsDown(const BenchView& view) {
+    return view.lamp == MainView::kLampRed && view.status[2].rfind(texts::NoConnection(), 0) == 0;
+}
 
 // One history item, then silence until the client leaves.
 void Wire(Peer& peer) {
@@ -62,9 +45,6 @@ void Wire(Peer& peer) {
     while (!peer.Gone() && !peer.Stopping()) peer.ReadLine(50ms);
 }
 
-void SpinUntil(const std::function<bool()>& done) {
-    while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-}
 
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
@@ -98,7 +78,7 @@ void BM_DropToRedLamp(benchmark::State& state) {
     for (auto _ : state) {
         auto start = Clock::now();
         rig.proxy.Drop();
-        SpinUntil([&] { return rig.view.ShowsDown(); });
+        SpinUntil([&] { return ShowsDown(rig.view); });
         state.SetIterationTime(Seconds(Clock::now() - start));
         SpinUntil([&] { return rig.Live(); });
     }
@@ -155,11 +135,3 @@ void BM_DownWhileRefused(benchmark::State& state) {
 BENCHMARK(BM_DownWhileRefused)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

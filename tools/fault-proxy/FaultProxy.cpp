@@ -1,5 +1,7 @@
 #include "FaultProxy.h"
 
+#include "Loopback.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -20,32 +22,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-sockaddr_in Loopback(uint16_t port) {
+int ConnectTo(const std::string& host, uint16_t port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(port);
-    return address;
-}
-
-int Listen(uint16_t& port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    int one = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    sockaddr_in address = Loopback(port);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(fd, 16) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    socklen_t size = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    port = ntohs(address.sin_port);
-    return fd;
-}
-
-int ConnectTo(const std::string& host, uint16_t port) {
-    sockaddr_in address = Loopback(port);
     if (::inet_aton(host.c_str(), &address.sin_addr) == 0) return -1;
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
@@ -153,7 +133,7 @@ private:
             listener_ = -1;
         } else if (!orders_.Refusing && listener_ < 0) {
             uint16_t port = p.port_;
-            listener_ = Listen(port);
+            listener_ = ListenOnLoopback(port, SOCK_NONBLOCK);
         }
     }
 
@@ -257,7 +237,7 @@ private:
 
 FaultProxy::FaultProxy(std::string serverHost, uint16_t serverPort, uint16_t listenPort)
     : serverHost_(std::move(serverHost)), serverPort_(serverPort), port_(listenPort) {
-    int listener = Listen(port_);
+    int listener = ListenOnLoopback(port_, SOCK_NONBLOCK);
     if (listener < 0) throw std::runtime_error("cannot listen on port " + std::to_string(listenPort));
     wake_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     thread_ = std::thread([this, listener] { Loop(*this).Run(listener); });

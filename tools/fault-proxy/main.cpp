@@ -19,6 +19,7 @@
 #include <string>
 
 #include "FaultProxy.h"
+#include "Loopback.h"
 
 namespace {
 
@@ -44,20 +45,6 @@ std::string Carry(FaultProxy& proxy, const std::string& line) {
         return "error: unknown command '" + line + "'";
     }
     return "ok";
-}
-
-int ListenControl(uint16_t port) {
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    int one = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 4) != 0) {
-        return -1;
-    }
-    return fd;
 }
 
 // Serves one control connection: a command a line, an answer a line.
@@ -112,7 +99,7 @@ int main(int argc, char** argv) {
     }
     try {
         FaultProxy proxy(to[0].toStdString(), server, listen);
-        int fd = ListenControl(control);
+        int fd = plivant::ListenOnLoopback(control);
         if (fd < 0) {
             std::fprintf(stderr, "cannot listen on control port %u\n", unsigned(control));
             return 1;
