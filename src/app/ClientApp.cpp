@@ -16,7 +16,7 @@
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"
 #include "ui/TfmPopup.h"
-#include "ui/VendorInfo.h"
+#include "core/VendorInfo.h"
 
 namespace plivant {
 

@@ -5,7 +5,7 @@
 
 #include "ClientApp.h"
 #include "SafeApplication.h"
-#include "ui/VendorInfo.h"
+#include "core/VendorInfo.h"
 
 namespace {
 

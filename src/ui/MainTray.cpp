@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
+#include "core/VendorInfo.h"
 #include "resources/Images.h"
 #include "ui/TMainForm1.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 

@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/VendorInfo.h"
 #include "feed/TextCodec.h"
 #include "ui/Colors.h"
 #include "ui/TunePlayer.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 
