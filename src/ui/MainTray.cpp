@@ -1,6 +1,7 @@
 #include "ui/MainTray.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
@@ -64,8 +65,7 @@ void MainTray::HideToTray() {
     if (!TrayAvailable()) {
         // Without a notification area the window stays on screen: hidden with no icon, the user
         // could never get it back.
-        window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
-        window_.show();
+        Unminimise();
         ShowError(kCannotCreateIcon);
         return;
     }
@@ -80,10 +80,18 @@ void MainTray::RestoreFromTray() {
 }
 
 void MainTray::ShowWindow() {
-    window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
-    window_.show();
+    Unminimise();
     window_.raise();
     window_.activateWindow();
+}
+
+void MainTray::Unminimise() {
+    const bool minimised = window_.isMinimized();
+    window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+    // A Wayland compositor keeps a minimised window until the user picks it again (weston never
+    // gives it back): the window is shown anew instead.
+    if (minimised && QGuiApplication::platformName().startsWith("wayland")) window_.hide();
+    window_.show();
 }
 
 void MainTray::tiMainClick(QSystemTrayIcon::ActivationReason reason) {

@@ -70,3 +70,36 @@ start_window_manager() {
   done
   fail "no window manager"
 }
+
+# The pixels near each flag colour in a screenshot (text is antialiased): red, green, orange.
+flag_pixels() {
+  convert "$1" -depth 8 rgb:- | python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+red = green = orange = 0
+for i in range(0, len(data) - 2, 3):
+    r, g, b = data[i], data[i + 1], data[i + 2]
+    if r > 200 and g < 60 and b < 60: red += 1
+    elif r < 60 and 100 < g < 160 and b < 60: green += 1
+    elif r > 200 and 80 < g < 140 and b < 90: orange += 1
+print(red, green, orange)'
+}
+
+# An XEmbed tray host; its PID is in $last.
+start_tray_host() { start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1; }
+
+# Polls a command for up to twenty seconds.
+wait_until() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+# Mapped windows of the program titled like it: id, width, height, left, top.
+windows() {
+  xwininfo -root -tree | python3 -c '
+import re, subprocess, sys
+for line in sys.stdin:
+    m = re.search(r"(0x[0-9a-f]+) \"Vetrasol Plivant\": \(\"plivant\".*?(\d+)x(\d+)[+-]\d+[+-]\d+\s+\+(-?\d+)\+(-?\d+)", line)
+    if m and "IsViewable" in subprocess.run(["xwininfo", "-id", m[1]], capture_output=True, text=True).stdout:
+        print(*m.groups())'
+}
+tray_icon() { windows | awk '$2 <= 64 && $3 <= 64 { print; exit }'; }
+popup_at() { windows | awk '$2 == 177 && $3 == 167 { print $4, $5; exit }'; }
+main_shown() { [[ -n "$(xdotool search --onlyvisible --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null)" ]]; }
