@@ -10,6 +10,10 @@ namespace plivant {
 std::variant<StartOptions, int> ReadStartOptions(int argc, char** argv) {
     // An application object without a display: the parser needs one for its texts.
     QCoreApplication probe(argc, argv);
+    return ParseStartOptions(probe.arguments());
+}
+
+std::variant<StartOptions, int> ParseStartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Vetrasol Plivant, a client of a foreign-exchange news wire. A second start brings the "
@@ -19,7 +23,7 @@ std::variant<StartOptions, int> ReadStartOptions(int argc, char** argv) {
     const QCommandLineOption configDir(
         "config-dir", "Keep the settings, the server list and the logs in DIR.", "DIR");
     parser.addOptions({minimized, configDir});
-    if (auto code = ParseCommandLine(parser, probe.arguments())) return *code;
+    if (auto code = ParseCommandLine(parser, arguments)) return *code;
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(parser, "unexpected argument " + parser.positionalArguments().front());
     }

@@ -50,14 +50,8 @@ done
 [[ -z "$(find "$HOME" -mindepth 1)" ]] || fail "files made by --help or --version: $(find "$HOME")"
 
 port=$(free_port); daytime=$(free_port); http=$(free_port); demo_news=$(free_port)
-mkdir -p "$HOME/.config/Brellan"
-{ printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n'
-  printf '%s\r\n' '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
-    '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000001' "\"порт\"=\"$port\"" \
-    '"количество новостей"="100"' '"Подключаться при включении"=dword:00000001' \
-    '"язык новостей"=dword:00000000' "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" \
-    "\"сервер времени\"=\"127.0.0.1:$daytime\""
-  printf '\r\n'; } | iconv -f UTF-8 -t WINDOWS-1251 > "$HOME/.config/Brellan/Plivant.reg"
+mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 100 1)
+write_registry "$HOME/.config/Brellan/Plivant.reg" "${settings[@]}"
 
 # The wire: a history of important items with a service line among them, then silence until
 # the client goes; each connection is counted. The demo server gives the time of day and the headline file.

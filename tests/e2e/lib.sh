@@ -25,17 +25,35 @@ free_port() {
   python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'
 }
 
-# A copy of the program with servers.ini naming this machine, and a registry holding our key
-# with the given value lines (UTF-8, written as Windows-1251).
+# A registry file holding our key with the given value lines (UTF-8, written as Windows-1251).
+write_registry() {
+  local file=$1; shift
+  mkdir -p "$(dirname "$file")"
+  { printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n'
+    printf '%s\r\n' "$@"
+    printf '\r\n'; } | iconv -f UTF-8 -t WINDOWS-1251 > "$file"
+}
+
+# The value lines of a client that connects at start to the wire on PORT, asks for COUNT items,
+# shows the flags or not (FLAGS 1 or 0), and takes the time of day and the headline file from
+# the demo server's DAYTIME and HTTP ports.
+wire_settings() {  # PORT DAYTIME HTTP COUNT FLAGS
+  printf '%s\n' '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
+    '"показывать дату"=dword:00000000' "\"показывать флаги\"=dword:0000000$5" "\"порт\"=\"$1\"" \
+    "\"количество новостей\"=\"$4\"" '"Подключаться при включении"=dword:00000001' \
+    '"язык новостей"=dword:00000000' "\"адрес заголовков\"=\"http://127.0.0.1:$3/fxnews.txt\"" \
+    "\"сервер времени\"=\"127.0.0.1:$2\""
+}
+
+# A copy of the program with servers.ini naming this machine (a portable copy), and a registry
+# with the given value lines.
 install_client() {
   local plivant=$1; shift
-  mkdir -p "$work/bin" "$work/config/Brellan" "$work/runtime"
+  mkdir -p "$work/bin" "$work/runtime"
   chmod 700 "$work/runtime"
   cp "$plivant" "$work/bin/plivant"
   printf '127.0.0.1' > "$work/bin/servers.ini"
-  { printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n'
-    printf '%s\r\n' "$@"
-    printf '\r\n'; } | iconv -f UTF-8 -t WINDOWS-1251 > "$work/config/Brellan/Plivant.reg"
+  write_registry "$work/config/Brellan/Plivant.reg" "$@"
   export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 }
 

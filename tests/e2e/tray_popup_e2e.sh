@@ -12,11 +12,8 @@ keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp 
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
 # No message.mid next to the program: no tune, so no sound device needed.
-install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
-  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000000' \
-  "\"порт\"=\"$port\"" '"количество новостей"="20"' \
-  '"Подключаться при включении"=dword:00000001' '"язык новостей"=dword:00000000' \
-  "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" "\"сервер времени\"=\"127.0.0.1:$daytime\""
+mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 20 0)
+install_client "$plivant" "${settings[@]}"
 start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
 start_xvfb
 start_window_manager

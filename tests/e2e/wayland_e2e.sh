@@ -12,11 +12,8 @@ source "$(dirname "$0")/lib.sh"
 keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
-install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
-  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000001' "\"порт\"=\"$port\"" \
-  '"количество новостей"="20"' '"Подключаться при включении"=dword:00000001' \
-  '"язык новостей"=dword:00000000' "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" \
-  "\"сервер времени\"=\"127.0.0.1:$daytime\""
+mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 20 1)
+install_client "$plivant" "${settings[@]}"
 unset QT_QPA_PLATFORM DISPLAY
 start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
 

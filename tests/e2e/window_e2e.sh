@@ -8,12 +8,8 @@ source "$(dirname "$0")/lib.sh"
 keep_shots() { if [[ -n "${KEEP_SHOT:-}" && -f "$work/shot.png" ]]; then cp "$work/shot.png" "$KEEP_SHOT"; fi; }
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
-install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
-  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000001' "\"порт\"=\"$port\"" \
-  '"количество новостей"="100"' '"Подключаться при включении"=dword:00000001' \
-  '"язык новостей"=dword:00000000' "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" \
-  "\"сервер времени\"=\"127.0.0.1:$daytime\""
-
+mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 100 1)
+install_client "$plivant" "${settings[@]}"
 start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0 >/dev/null
 start_xvfb
 
