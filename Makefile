@@ -28,9 +28,9 @@ PREFIX ?= /usr/local
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package, in $(BUILD)/.
+# The Debian package, in $(BUILD)/, checked by lintian (errors fail).
 package: build
-	cd $(BUILD) && cpack
+	cd $(BUILD) && cpack && lintian --fail-on error plivant_*.deb
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

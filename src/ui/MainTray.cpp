@@ -14,7 +14,11 @@ namespace plivant {
 
 namespace {
 const char* kCannotCreateIcon = "Cannot create shell notification icon";
-}
+
+// A Wayland compositor tells a client nothing of its window being minimised, and takes no
+// request to give a minimised window back.
+bool NativeWayland() { return QGuiApplication::platformName().startsWith("wayland"); }
+}  // namespace
 
 MainTray::MainTray(TMainForm1& mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
     tiMain_.setObjectName("tiMain");
@@ -53,7 +57,8 @@ bool MainTray::eventFilter(QObject* watched, QEvent* event) {
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    if (window_.isMinimized()) HideToTray();
+                    // On Wayland the request is all there is to go on.
+                    if (window_.isMinimized() || NativeWayland()) HideToTray();
                 },
                 Qt::QueuedConnection);
         }
@@ -86,11 +91,10 @@ void MainTray::ShowWindow() {
 }
 
 void MainTray::Unminimise() {
-    const bool minimised = window_.isMinimized();
     window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
-    // A Wayland compositor keeps a minimised window until the user picks it again (weston never
-    // gives it back): the window is shown anew instead.
-    if (minimised && QGuiApplication::platformName().startsWith("wayland")) window_.hide();
+    // On Wayland the window may be minimised unknown to us: it is shown anew, which a compositor
+    // always maps.
+    if (NativeWayland()) window_.hide();
     window_.show();
 }
 

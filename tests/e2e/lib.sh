@@ -3,8 +3,8 @@
 # shellcheck shell=bash
 work=$(mktemp -d)
 pids=()
-# Called with the screenshots to keep, if any, before the folder goes.
-keep_shots() { :; }
+# Called before the folder goes: KEEP_SHOTS=DIR keeps the screenshots.
+keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true

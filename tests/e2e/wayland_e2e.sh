@@ -9,7 +9,6 @@ set -euo pipefail
 plivant=$1
 server_bin=$2
 source "$(dirname "$0")/lib.sh"
-keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
 mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 20 1)
