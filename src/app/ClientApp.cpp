@@ -24,21 +24,6 @@
 
 namespace plivant {
 
-void ClientApp::FeedLink::CloseFeedConnection() { Target->CloseFeedConnection(); }
-
-void ClientApp::FeedLink::StartFeed() { Target->StartFeed(); }
-
-bool ClientApp::FeedLink::FeedStarting() const { return Target->FeedStarting(); }
-
-bool ClientApp::FeedLink::IsLive() const { return Target->IsLive(); }
-
-void ClientApp::BannerLabel::SetCaption(const QString& text) {
-    Label->setText(text);
-    Label->adjustSize();
-}
-
-void ClientApp::BannerLabel::ShowBanner() { Label->show(); }
-
 namespace {
 
 // QT_LOGGING_RULES=plivant.files=true tells where the program keeps its files.
@@ -62,6 +47,21 @@ void SeedServersFile(const AppPaths& paths, const ServersFile& servers) {
 }
 
 }  // namespace
+
+void ClientApp::FeedLink::CloseFeedConnection() { Target->CloseFeedConnection(); }
+
+void ClientApp::FeedLink::StartFeed() { Target->StartFeed(); }
+
+bool ClientApp::FeedLink::FeedStarting() const { return Target->FeedStarting(); }
+
+bool ClientApp::FeedLink::IsLive() const { return Target->IsLive(); }
+
+void ClientApp::BannerLabel::SetCaption(const QString& text) {
+    Label->setText(text);
+    Label->adjustSize();
+}
+
+void ClientApp::BannerLabel::ShowBanner() { Label->show(); }
 
 ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdString()) {
     LogFileLocations(paths);
