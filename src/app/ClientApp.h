@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/AppPaths.h"
 #include "services/FeedPort.h"
 #include "services/ServiceAddresses.h"
 #include "services/StartupTimer.h"
@@ -27,11 +28,14 @@ class TfmPopup;
 // The news client's windows and what ties them together, made in start-up order.
 class ClientApp {
 public:
-    ClientApp();
+    explicit ClientApp(const AppPaths& paths);
     ~ClientApp();
 
-    // Shows the main window; half a second later the start-up timer ticks.
-    void Show();
+    // Shows the main window, or only the tray icon when `minimized` and a tray runs; half a
+    // second later the start-up timer ticks.
+    void Show(bool minimized = false);
+    // A later start of the program: the window comes back from the tray or from behind others.
+    void BringToFront();
 
 private:
     // The way of the settings dialog, the start-up timer and the clock to the feed.

@@ -1,14 +1,14 @@
 #include "ui/TfmAbout.h"
 
 #include <QFrame>
-#include <algorithm>
 #include <QGroupBox>
 #include <QPushButton>
+#include <algorithm>
 
+#include "core/VendorInfo.h"
 #include "resources/Images.h"
 #include "ui/Colors.h"
 #include "ui/LinkLabel.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include "core/VendorInfo.h"
 #include "ui/LinkLabel.h"
 #include "ui/TfmAbout.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 namespace {
