@@ -2,10 +2,10 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 
 #include "ArchiveBenchItems.h"
@@ -106,23 +106,37 @@ SqliteDb& MillionItems() {
     return *db;
 }
 
-// Search pages of 200 with their count, the queries taken in turn; p95 in milliseconds.
+double ThreadCpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double P95(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[size_t(double(times.size() - 1) * 0.95)];
+}
+
+// Search pages of 200 with their count, the queries taken in turn; p95 in milliseconds, on the
+// wall clock and in the thread's own processor time (the machine is shared).
 void SearchBench(benchmark::State& state, const std::vector<std::string>& texts) {
     ArchiveReader reader(MillionItems());
-    std::vector<double> times;
+    std::vector<double> wall, cpu;
     int64_t matches = 0;
     size_t turn = 0;
     for (auto _ : state) {
         SearchQuery query;
         query.Text = texts[turn++ % texts.size()];
         const auto start = Clock::now();
+        const double startCpu = ThreadCpuMilliseconds();
         SearchResult result = reader.Search(query);
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        cpu.push_back(ThreadCpuMilliseconds() - startCpu);
+        wall.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         matches += result.Count;
         benchmark::DoNotOptimize(result);
     }
-    std::sort(times.begin(), times.end());
-    state.counters["p95_ms"] = times[size_t(double(times.size() - 1) * 0.95)];
+    state.counters["p95_ms"] = P95(wall);
+    state.counters["p95_cpu_ms"] = P95(cpu);
     state.counters["matches"] = double(matches) / double(state.iterations());
 }
 
@@ -164,11 +178,3 @@ void BM_ArchiveBytesPerItemWithFullText(benchmark::State& state) { BytesPerItem(
 BENCHMARK(BM_ArchiveBytesPerItemWithFullText)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -126,6 +126,10 @@ bool FeedWorker::LoadHistory(Connection& connection) {
                 if (row < MainView::kRows) c.View.SetRowText(row, rowText);
                 if (c.View.IsInTray()) FeedPopup(c.Popup, rowText);
                 if (shared_.Observer) shared_.Observer->NewsArrived(rowText);
+                if (shared_.Observer) {
+                    shared_.Observer->RecordStored(item.Record, shared_.SelectedServer,
+                                                   job_.NewsLanguage);
+                }
                 ++row;
             }
         });
@@ -167,6 +171,10 @@ void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
                 c.Store.StoreRecord(slot, item.Record);
                 c.Store.SetInfoLine(slot, BuildInfoLine(item.Record, c.Options));
                 ShowLiveItem(item.Record.RowText());
+                if (shared_.Observer) {
+                    shared_.Observer->RecordStored(item.Record, shared_.SelectedServer,
+                                                   job_.NewsLanguage);
+                }
             }
         });
         if (!current) break;
