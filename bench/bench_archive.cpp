@@ -150,6 +150,12 @@ void BM_ArchiveSearchPrefix(benchmark::State& state) {
 }
 BENCHMARK(BM_ArchiveSearchPrefix)->Unit(benchmark::kMillisecond)->Iterations(300);
 
+// The first letter typed: no prefix index is that short.
+void BM_ArchiveSearchFirstLetter(benchmark::State& state) {
+    SearchBench(state, {"с", "д", "e", "b"});
+}
+BENCHMARK(BM_ArchiveSearchFirstLetter)->Unit(benchmark::kMillisecond)->Iterations(40);
+
 void BM_ArchiveSearchPhrase(benchmark::State& state) {
     SearchBench(state, {"\"ЕЦБ повысил\"", "\"bond yields\"", "eur/usd инф"});
 }

@@ -1,10 +1,16 @@
 #include "ui/FullTextFinder.h"
 
+#include <QTimer>
+
 #include "archive/Archive.h"
 #include "feed/TextCodec.h"
 #include "ui/UiThread.h"
 
 namespace plivant {
+
+namespace {
+constexpr std::chrono::milliseconds kArchiveWait{500};
+}
 
 FullTextFinder::FullTextFinder(Archive* archive, std::chrono::milliseconds limit)
     : archive_(archive), fetcher_(limit), refresher_(limit) {}
@@ -26,13 +32,20 @@ bool FullTextFinder::Find(Request request, Show show, Fail fail, Show refreshed)
         Fetch(request, std::move(show), std::move(fail));
         return true;
     }
+    // The archive answers within milliseconds; one that does not (its file still held by
+    // another program) is not waited for: the server is asked instead.
     std::weak_ptr<int> alive = alive_;
-    ItemKey key = request.Item.Key;
-    archive_->FindFullText(std::move(key), [=, this](const std::optional<std::string>& text) {
-        PostToUiThread([=, this] {
-            if (alive.lock()) Found(request, text, show, fail, refreshed);
-        });
+    const uint64_t asked = asked_;
+    auto answer = [=, this](const std::optional<std::string>& text) {
+        if (!alive.lock() || awaited_ != asked) return;  // answered already
+        awaited_ = 0;
+        Found(request, text, show, fail, refreshed);
+    };
+    awaited_ = asked;
+    archive_->FindFullText(request.Item.Key, [=](const std::optional<std::string>& text) {
+        PostToUiThread([=] { answer(text); });
     });
+    QTimer::singleShot(kArchiveWait, [=] { answer(std::nullopt); });
     return true;
 }
 

@@ -51,6 +51,7 @@ private:
     DetailsFetcher fetcher_;    // the fetch the user waits for
     DetailsFetcher refresher_;  // background fetches of texts already shown
     uint64_t asked_ = 0;        // requests so far
+    uint64_t awaited_ = 0;      // the request whose archive answer is awaited, 0 for none
     bool busy_ = false;         // a request waits for its answer
     // Answers from the archive's thread run only while this lives.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);

@@ -14,12 +14,21 @@ install_client "$plivant" '"показывать время"=dword:00000000' '"�
   '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000001' "\"порт\"=\"$port\"" \
   '"количество новостей"="50"' \
   '"Подключаться при включении"=dword:00000001' '"язык новостей"=dword:00000000' \
-  '"адрес заголовков"="http://127.0.0.1:9/fxnews.txt"' '"сервер времени"="127.0.0.1:9"'
+  '"адрес заголовков"="http://127.0.0.1:9/fxnews.txt"' '"сервер времени"="127.0.0.1:9"' \
+  '"срок хранения архива"=dword:0000001e'
 archive=$work/bin/archive.sqlite3
 tool() { "$archive_tool" --archive "$archive" "$@"; }
 items() { tool stats 2>/dev/null | awk '/^items:/ {print $2}'; }
 # The ids in the archive, one a line.
 ids() { tool export | python3 -c 'import json,sys; [print(json.loads(l)["id"]) for l in sys.stdin]'; }
+
+# An item older than the 30 days the registry keeps, and one of the future: the program prunes
+# the first when it opens the archive.
+printf '%s\n' \
+  '{"server":"127.0.0.1","id":"1","language":0,"time":"12:00:00 ","date":"01.02.2001","important":false,"attachment":false,"text":"давняя новость"}' \
+  '{"server":"127.0.0.1","id":"2","language":0,"time":"12:00:00 ","date":"01.02.2100","important":false,"attachment":false,"text":"будущая новость"}' \
+  > "$work/old.jsonl"
+tool import "$work/old.jsonl" >/dev/null || fail "import refused"
 
 start "$server_bin" --port "$port" --rate 0.2 >/dev/null
 start_xvfb
@@ -41,14 +50,15 @@ wait_items() {
 }
 
 run_client
-wait_items 55  # the history of 50 and live items
+wait_items 56  # the history of 50, live items and the future one
+tool search давняя | grep -q '^0 found$' || fail "the item past its age was not pruned"
 kill "$app"; wait "$app" 2>/dev/null || true
-first_run=$(ids | sort -n)
+first_run=$(ids | grep -vx 2 | sort -n)  # the future item aside
 last_of_first=$(tail -1 <<<"$first_run")
 sleep 2  # the wire publishes while the program is not there
 
 run_client
-wait_items "$(wc -l <<<"$first_run")"
+wait_items "$(items)"  # something new
 sleep 1
 kill -0 "$app" || fail "the program ended"
 
@@ -58,6 +68,7 @@ grep -q ' found$' <<<"$found" || fail "search gave no count: $found"
 found_ids=$(awk 'NF > 3 && $1 ~ /\./ {for (i = 3; i <= NF; ++i) if ($i ~ /^[0-9]+$/) {print $i; break}}' <<<"$found" | sort -n)
 [[ -n "$found_ids" ]] || fail "search found nothing"
 (( $(head -1 <<<"$found_ids") <= last_of_first )) || fail "no item of the first run found"
+tool search будущая | grep -q '^1 found$' || fail "the item within its age was pruned"
 (( $(tail -1 <<<"$found_ids") > last_of_first )) || fail "no item of the second run found"
 [[ -z "$(ids | sort | uniq -d)" ]] || fail "an item is stored twice"
 tool search --limit 5 'сниз' | grep -q 'снизился' || fail "no Russian prefix match"

@@ -199,6 +199,25 @@ TEST_F(GridWithArchive, ArchivedTextAtOnceThenTheServersInTheBackground) {
     }));
 }
 
+TEST_F(GridWithArchive, AnArchiveThatDoesNotAnswerIsNotWaitedFor) {
+    WriterOptions options;
+    options.Path = open.dir.filePath("never.sqlite3").toStdString();
+    Archive unopened(options);  // its readers wait for an opening that never comes
+    window->Details().SetArchive(&unopened);
+    ScriptedServer server(DetailsWith("С сервера"));
+    settings.Port = server.PortText();
+    settings.Servers = {"127.0.0.1"};
+    settings.NewsCount = "0";
+    window->NewsFeed().StartFeed();
+    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+    PutItem(2, "Старое", "0", "1", "104233");
+    QTest::mouseMove(Grid().viewport(), RowPoint(2));
+    window->Details().StringGrid1DblClick();
+    ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
+    EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("С сервера"));
+    window.reset();  // before the archive it knows
+}
+
 TEST(ArchiveNotices, TooltipAlwaysAndEachFaultOnce) {
     QWidget holder;
     std::vector<QString> messages;
