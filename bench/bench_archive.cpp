@@ -150,6 +150,12 @@ void BM_ArchiveSearchPrefix(benchmark::State& state) {
 }
 BENCHMARK(BM_ArchiveSearchPrefix)->Unit(benchmark::kMillisecond)->Iterations(300);
 
+// Two letters typed.
+void BM_ArchiveSearchTwoLetters(benchmark::State& state) {
+    SearchBench(state, {"ст", "ин", "до", "si", "ra", "за"});
+}
+BENCHMARK(BM_ArchiveSearchTwoLetters)->Unit(benchmark::kMillisecond)->Iterations(100);
+
 // The first letter typed: no prefix index is that short.
 void BM_ArchiveSearchFirstLetter(benchmark::State& state) {
     SearchBench(state, {"с", "д", "e", "b"});
