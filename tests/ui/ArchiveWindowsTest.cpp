@@ -175,21 +175,26 @@ struct GridWithArchive : UiFixture {
         window.reset();
         details.reset();
     }
+    // The feed selects the server; item 104233, with an attachment, is double-clicked in `row`
+    // (a row of its own in each test: the pointer must move to it) and shown.
+    void OpenItem(const ScriptedServer& server, int row) {
+        settings.Port = server.PortText();
+        settings.Servers = {"127.0.0.1"};
+        settings.NewsCount = "0";
+        window->NewsFeed().StartFeed();
+        ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+        PutItem(row, "Старое", "0", "1", "104233");
+        QTest::mouseMove(Grid().viewport(), RowPoint(row));
+        window->Details().StringGrid1DblClick();
+        ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
+    }
     OpenArchive open{{Stored("104233", "Старое", "01.02.2026", false, true, "Текст из архива")}};
     std::unique_ptr<TForm4> details;
 };
 
 TEST_F(GridWithArchive, ArchivedTextAtOnceThenTheServersInTheBackground) {
     ScriptedServer server(DetailsWith("Новый текст", std::chrono::milliseconds(300)));
-    settings.Port = server.PortText();
-    settings.Servers = {"127.0.0.1"};
-    settings.NewsCount = "0";
-    window->NewsFeed().StartFeed();
-    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
-    PutItem(1, "Старое", "0", "1", "104233");
-    QTest::mouseMove(Grid().viewport(), RowPoint(1));
-    window->Details().StringGrid1DblClick();
-    ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenItem(server, 1));
     EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("Текст из архива"));
     EXPECT_EQ(Status2(), "");  // the user waits for nothing
     ASSERT_TRUE(WaitFor(
@@ -205,15 +210,7 @@ TEST_F(GridWithArchive, AnArchiveThatDoesNotAnswerIsNotWaitedFor) {
     Archive unopened(options);  // its readers wait for an opening that never comes
     window->Details().SetArchive(&unopened);
     ScriptedServer server(DetailsWith("С сервера"));
-    settings.Port = server.PortText();
-    settings.Servers = {"127.0.0.1"};
-    settings.NewsCount = "0";
-    window->NewsFeed().StartFeed();
-    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
-    PutItem(2, "Старое", "0", "1", "104233");
-    QTest::mouseMove(Grid().viewport(), RowPoint(2));
-    window->Details().StringGrid1DblClick();
-    ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
+    ASSERT_NO_FATAL_FAILURE(OpenItem(server, 2));
     EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("С сервера"));
     window.reset();  // before the archive it knows
 }
