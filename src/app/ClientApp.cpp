@@ -3,8 +3,12 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QTimer>
 
+#include "ArchiveOptions.h"
 #include "WindowActivation.h"
+#include "archive/Archive.h"
+#include "archive/FeedArchiver.h"
 #include "core/VendorInfo.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
@@ -15,6 +19,7 @@
 #include "settings/TFormProp.h"
 #include "skin/engine/SkinFileSearch.h"
 #include "skin/engine/TSkinEngine.h"
+#include "ui/ArchiveNotices.h"
 #include "ui/GridDetails.h"
 #include "ui/HealthIndicator.h"
 #include "ui/LinkLabel.h"
@@ -24,6 +29,8 @@
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"
 #include "ui/TfmPopup.h"
+#include "ui/TfmSearch.h"
+#include "ui/UiThread.h"
 
 namespace plivant {
 
@@ -48,6 +55,9 @@ void SeedServersFile(const AppPaths& paths, const ServersFile& servers) {
         // The dialog reports a folder that cannot be written when it saves.
     }
 }
+
+// What the archive may take at the end to write the items still in hand.
+constexpr std::chrono::milliseconds kFinalWrite{1000};
 
 }  // namespace
 
@@ -75,6 +85,9 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     skin::SetSkinSearchFolders(paths.SkinFolders());
     AppPaths::MakeFolderOf(paths.ServersFile());
     AppPaths::MakeFolderOf(paths.ServerLogFile());
+    // Nothing touches the archive's file before Show.
+    archive_ = std::make_unique<Archive>(ProgramArchiveOptions(store_));
+    feedArchiver_ = std::make_unique<FeedArchiver>(*archive_);
     // The windows come into being in this order, each complete before the next.
     main_ = std::make_unique<TMainForm1>(settings_);
     tray_ = std::make_unique<MainTray>(*main_);
@@ -102,6 +115,7 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
         QMessageBox::critical(main_.get(), vendor::kTitle, text);
     };
     WireTrayAndPopup();
+    WireArchive();
 
     addresses_ = LoadServiceAddresses(store_);
     startup_ =
@@ -117,14 +131,37 @@ void ClientApp::WireTrayAndPopup() {
     popup_->IsInTray = [this] { return tray_->IsInTray(); };
     // The window comes to the front; the icon and the tray state stay.
     popup_->ShowMainWindow = [this] { tray_->ShowWindow(); };
-    popup_->ReportMediaError = [this](const QString& text) {
-        // Not modal: neither the feed's hand-off nor the tray icon may wait for the user.
-        auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
-                                    main_.get());
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        box->show();
+    popup_->ReportMediaError = [this](const QString& text) { ShowError(text); };
+}
+
+void ClientApp::ShowError(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
+                                main_.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+void ClientApp::WireArchive() {
+    main_->NewsFeed().AddObserver(feedArchiver_.get());
+    main_->Details().SetArchive(archive_.get());
+    main_->ShowSearch = [this] { ShowSearch(); };
+    archiveNotices_ = std::make_unique<ArchiveNotices>(
+        main_->Status(), [this](const QString& text) { ShowError(text); });
+    std::weak_ptr<int> alive = alive_;
+    archive_->OnStatus = [this, alive](const ArchiveStatus& status) {
+        PostToUiThread([this, alive, status] {
+            if (alive.lock()) archiveNotices_->Show(status);
+        });
     };
+    // The last items in hand are written before the program ends.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_.get(),
+                     [this] { archive_->Flush(kFinalWrite); });
+}
+
+void ClientApp::ShowSearch() {
+    if (!search_) search_ = std::make_unique<TfmSearch>(*archive_, settings_, details_.get());
+    search_->ShowSearch();
 }
 
 void ClientApp::Show(bool minimized) {
@@ -133,6 +170,8 @@ void ClientApp::Show(bool minimized) {
     } else {
         main_->show();
     }
+    // After the window: a large archive must not make the start slower.
+    QTimer::singleShot(0, main_.get(), [this] { archive_->Open(); });
     startup_->Start();
 }
 
