@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "skin/draw/Geometry.h"
-#include "skin/engine/SkinMetrics.h"
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
+#include "skin/values/SkinMetrics.h"
 
 namespace skin {
 namespace {

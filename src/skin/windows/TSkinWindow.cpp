@@ -6,9 +6,11 @@
 #include <QWhatsThis>
 
 #include "skin/controls/SkinnerRegistry.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinMarks.h"
+#include "skin/values/SkinValues.h"
+#include "skin/windows/FormActivity.h"
 #include "skin/windows/FrameMouse.h"
+#include "skin/windows/WindowEngine.h"
 
 namespace skin {
 namespace {
@@ -28,18 +30,18 @@ QColor InactiveCaptionColor(const QPalette& palette) {
     return palette.color(QPalette::Disabled, QPalette::WindowText);
 }
 
-TSkinWindow::TSkinWindow(QWidget* window, bool skinnedOnActivation, TSkinEngine& engine)
+TSkinWindow::TSkinWindow(QWidget* window, bool skinnedOnActivation, WindowEngine& engine)
     : engine_(engine),
+      skin_(engine.Skin()),
       window_(window),
       look_(window),
       colours_(window),
       controls_(*this, SkinnerRegistry::Instance()),
-      painter_(engine),
+      painter_(skin_),
       mouse_(std::make_unique<FrameMouse>(*this)),
       skinnedOnActivation_(skinnedOnActivation) {
-    const int disabledTag = engine.DisabledTag();
-    skinEnabled_ = !(disabledTag != 0 && TagOf(window) == disabledTag);
-    skinned_ = engine.Active() && skinEnabled_;
+    skinEnabled_ = !skin_.HasDisabledTag(window);
+    skinned_ = skin_.Active() && skinEnabled_;
 }
 
 TSkinWindow::~TSkinWindow() = default;
@@ -47,7 +49,7 @@ TSkinWindow::~TSkinWindow() = default;
 void TSkinWindow::Start() {
     Attach();
     controls_.SkinChildren(window_);
-    SetSkinned(engine_.Active());
+    SetSkinned(skin_.Active());
 }
 
 void TSkinWindow::Shutdown() {
@@ -76,7 +78,11 @@ void TSkinWindow::Detach() {
 }
 
 bool TSkinWindow::LookOn() const {
-    return window_ && initialized_ && skinned_ && engine_.IsSkinning();
+    return window_ && initialized_ && skinned_ && skin_.IsSkinning();
+}
+
+bool TSkinWindow::IsFormActive(const QWidget* control) const {
+    return skin::IsFormActive(engine_, control);
 }
 
 void TSkinWindow::SetSkinned(bool on) {
@@ -103,7 +109,7 @@ void TSkinWindow::SkinChanged() {
 }
 
 int TSkinWindow::EffectiveTitleHeight() const {
-    return hasTitle_ && LookOn() ? engine_.Metrics().TitleHeight : 0;
+    return hasTitle_ && LookOn() ? skin_.Metrics().TitleHeight : 0;
 }
 
 void TSkinWindow::SetHasTitle(bool on) {
@@ -156,7 +162,7 @@ FrameGeometry TSkinWindow::Geometry() const {
     traits.Help = HasHelpButton();
     traits.Resizable = IsResizable();
     traits.Maximized = window_ && window_->isMaximized();
-    return FrameGeometry(engine_.Metrics(), engine_.Pieces(), window_ ? window_->size() : QSize(),
+    return FrameGeometry(skin_.Metrics(), skin_.Pieces(), window_ ? window_->size() : QSize(),
                          traits);
 }
 
@@ -166,7 +172,7 @@ TitleState TSkinWindow::CurrentTitleState() const {
     state.Pressed = buttonPressed_;
     if (!window_) return state;
     state.Text = window_->windowTitle().remove(QStringLiteral("[*]"));
-    state.TextColor = active_ ? ToQColor(engine_.Metrics().TitleFontColor)
+    state.TextColor = active_ ? ToQColor(skin_.Metrics().TitleFontColor)
                               : InactiveCaptionColor(window_->palette());
     state.Icon = window_->windowIcon();
     return state;
@@ -180,7 +186,7 @@ void TSkinWindow::PaintFrame() {
 // A hidden window gets its shape when it is shown.
 void TSkinWindow::ApplyRegion() {
     if (!LookOn() || !NeedsRegion() || !window_->isVisible()) return;
-    const FramePieces& pieces = engine_.Pieces();
+    const FramePieces& pieces = skin_.Pieces();
     if (!pieces.TitleNeedsRegion && !pieces.BottomNeedsRegion) {
         window_->clearMask();
         return;
@@ -193,7 +199,7 @@ void TSkinWindow::PutFrameOn() {
     if (!window_) return;
     const bool frameless = hasTitle_ || hasBorders_;
     look_.PutOn(Geometry().Margins(), frameless);
-    colours_.SetColor(QPalette::Window, ToQColor(engine_.Metrics().FormColor));
+    colours_.SetColor(QPalette::Window, ToQColor(skin_.Metrics().FormColor));
     mouse_->Watch(window_->windowHandle());
     if (hasTitle_ && !menuKey_) {
         menuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window_);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "skin/controls/ControlSkinning.h"
+#include "skin/controls/SkinnerHost.h"
 #include "skin/controls/WidgetLook.h"
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/FramePainter.h"
@@ -15,7 +16,8 @@
 namespace skin {
 
 class FrameMouse;
-class TSkinEngine;
+class SkinValues;
+class WindowEngine;
 
 // The skin's frame around one top-level window, and the owner of the skinners of its controls.
 // While the skin is on, the window is frameless and the frame is painted in the margins kept
@@ -26,9 +28,9 @@ class TSkinEngine;
 //
 // A Qt window has no frame of its own while skinned, so the frame measured before skinning
 // (title height, border widths) is 0 and the skin's frame is the whole frame.
-class TSkinWindow : public QObject {
+class TSkinWindow : public QObject, public SkinnerHost {
 public:
-    TSkinWindow(QWidget* window, bool skinnedOnActivation, TSkinEngine& engine);
+    TSkinWindow(QWidget* window, bool skinnedOnActivation, WindowEngine& engine);
     ~TSkinWindow() override;
 
     // Hooks the window, attaches the skinners of its controls and puts the skin on when the
@@ -38,16 +40,18 @@ public:
     // put back.
     void WindowGoing() { windowGoing_ = true; }
 
-    TSkinEngine& Engine() const { return engine_; }
+    WindowEngine& Engine() const { return engine_; }
+    const SkinValues& Skin() const override { return skin_; }
     QWidget* Window() const { return window_; }
     bool SkinnedOnActivation() const { return skinnedOnActivation_; }
     bool Initialized() const { return initialized_; }
-    bool Skinned() const { return skinned_; }
+    bool Skinned() const override { return skinned_; }
     bool SkinEnabled() const { return skinEnabled_; }
     bool Destroying() const { return destroying_; }
     bool Active() const { return active_; }
     // The skin look is on: the engine skins and the window wants it.
     bool LookOn() const;
+    bool IsFormActive(const QWidget* control) const override;
 
     bool HasTitle() const { return hasTitle_; }
     bool HasBorders() const { return hasBorders_; }
@@ -125,7 +129,8 @@ private:
     bool PaintAfterDefault(QEvent* event);
     void Refit();
 
-    TSkinEngine& engine_;
+    WindowEngine& engine_;
+    const SkinValues& skin_;
     QPointer<QWidget> window_;
     WindowLook look_;
     WidgetLook colours_;

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "SkinFixture.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 #include "support/WaitFor.h"
 
 namespace skin::test {

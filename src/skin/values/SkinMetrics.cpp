@@ -1,4 +1,4 @@
-#include "skin/engine/SkinMetrics.h"
+#include "skin/values/SkinMetrics.h"
 
 #include <algorithm>
 
