@@ -9,8 +9,8 @@
 #include <QWindow>
 #include <ctime>
 
-#include "BuiltinSkin.h"
 #include "settings/Settings.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 #include "skin/windows/TSkinWindow.h"
 #include "ui/TForm4.h"

@@ -19,7 +19,7 @@
 #include "ui/VendorInfo.h"
 #include "ui/WindowMainView.h"
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace plivant {

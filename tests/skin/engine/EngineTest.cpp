@@ -5,9 +5,9 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
-#include "BuiltinSkin.h"
 #include "ProbeSkin.h"
 #include "SkinFixture.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/data/SkinError.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/engine/EngineError.h"
