@@ -39,10 +39,9 @@ TSkinWindow::TSkinWindow(QWidget* window, bool skinnedOnActivation, WindowEngine
       controls_(*this, SkinnerRegistry::Instance()),
       painter_(skin_),
       mouse_(std::make_unique<FrameMouse>(*this)),
-      skinnedOnActivation_(skinnedOnActivation) {
-    skinEnabled_ = !skin_.HasDisabledTag(window);
-    skinned_ = skin_.Active() && skinEnabled_;
-}
+      skinnedOnActivation_(skinnedOnActivation),
+      skinEnabled_(!skin_.HasDisabledTag(window)),
+      skinned_(skin_.Active() && skinEnabled_) {}
 
 TSkinWindow::~TSkinWindow() = default;
 
@@ -52,25 +51,28 @@ void TSkinWindow::Start() {
     SetSkinned(skin_.Active());
 }
 
+// Only a window that was initialized ever wore the skin, so only its skin comes off; the skinners
+// of any window go.
 void TSkinWindow::Shutdown() {
-    if (destroying_) return;
-    destroying_ = true;
-    SetSkinned(false);
+    if (Destroying()) return;
+    const bool initialized = stage_ == Lifecycle::Initialized;
+    stage_ = Lifecycle::Ending;
+    skinned_ = false;
+    if (initialized) ApplySkinState();
     controls_.UnskinChildren();
     Detach();
+    stage_ = Lifecycle::Detached;
 }
 
 void TSkinWindow::Attach() {
-    if (!window_ || attached_) return;
-    attached_ = true;
+    if (!window_ || stage_ != Lifecycle::Created) return;
+    stage_ = Lifecycle::Attached;
     window_->installEventFilter(this);
     SetSkinnedMark(window_, true);
     active_ = window_->isActiveWindow();
 }
 
 void TSkinWindow::Detach() {
-    if (!attached_) return;
-    attached_ = false;
     mouse_->Watch(nullptr);
     if (!window_) return;
     window_->removeEventFilter(this);
@@ -78,7 +80,7 @@ void TSkinWindow::Detach() {
 }
 
 bool TSkinWindow::LookOn() const {
-    return window_ && initialized_ && skinned_ && skin_.IsSkinning();
+    return window_ && stage_ == Lifecycle::Initialized && skinned_ && skin_.IsSkinning();
 }
 
 bool TSkinWindow::IsFormActive(const QWidget* control) const {
@@ -87,17 +89,18 @@ bool TSkinWindow::IsFormActive(const QWidget* control) const {
 
 void TSkinWindow::SetSkinned(bool on) {
     skinned_ = on && skinEnabled_;
-    if (initialized_) {
+    if (stage_ == Lifecycle::Initialized) {
         ApplySkinState();
         if (LookOn()) ApplyRegion();
-    } else if (window_ && (window_->isVisible() || InitWhenHidden())) {
+    } else if (stage_ == Lifecycle::Attached && window_ &&
+               (window_->isVisible() || InitWhenHidden())) {
         Initialize();
     }
 }
 
 void TSkinWindow::Initialize() {
     SaveOriginalFrame();
-    initialized_ = true;
+    stage_ = Lifecycle::Initialized;
     SetSkinned(skinned_);
 }
 
@@ -258,7 +261,8 @@ void TSkinWindow::AfterDefault(QEvent*) {}
 bool TSkinWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != window_) return false;
     const QEvent::Type type = event->type();
-    if (!initialized_ && !InitWhenHidden() && (type == QEvent::Paint || type == QEvent::Show)) {
+    if (stage_ == Lifecycle::Attached && !InitWhenHidden() &&
+        (type == QEvent::Paint || type == QEvent::Show)) {
         Initialize();
     }
     if (!LookOn()) return false;

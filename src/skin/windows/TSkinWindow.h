@@ -30,6 +30,15 @@ class WindowEngine;
 // (title height, border widths) is 0 and the skin's frame is the whole frame.
 class TSkinWindow : public QObject, public SkinnerHost {
 public:
+    // The steps of a skin window's life, in order.
+    enum class Lifecycle {
+        Created,      // not yet in the window's event path
+        Attached,     // in it; the window's own frame not yet measured
+        Initialized,  // the own frame measured, the skin state applied since
+        Ending,       // the skin comes off and the skinners go
+        Detached,     // out of the event path for good
+    };
+
     TSkinWindow(QWidget* window, bool skinnedOnActivation, WindowEngine& engine);
     ~TSkinWindow() override;
 
@@ -44,10 +53,10 @@ public:
     const SkinValues& Skin() const override { return skin_; }
     QWidget* Window() const { return window_; }
     bool SkinnedOnActivation() const { return skinnedOnActivation_; }
-    bool Initialized() const { return initialized_; }
+    Lifecycle Stage() const { return stage_; }
+    bool Destroying() const { return stage_ >= Lifecycle::Ending; }
     bool Skinned() const override { return skinned_; }
     bool SkinEnabled() const { return skinEnabled_; }
-    bool Destroying() const { return destroying_; }
     bool Active() const { return active_; }
     // The skin look is on: the engine skins and the window wants it.
     bool LookOn() const;
@@ -68,7 +77,6 @@ public:
     bool MinButtonShown() const;
 
     void SetSkinned(bool on);
-    void Initialize();
     // The engine loaded a skin.
     void SkinChanged();
     // Repaints the frame.
@@ -126,6 +134,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Initialize();
     bool PaintAfterDefault(QEvent* event);
     void Refit();
 
@@ -138,16 +147,14 @@ private:
     FramePainter painter_;
     std::unique_ptr<FrameMouse> mouse_;
     QPointer<QShortcut> menuKey_;  // Alt+Space opens the system menu
-    bool skinnedOnActivation_;
-    bool initialized_ = false;
+    const bool skinnedOnActivation_;
+    const bool skinEnabled_;  // false for a window carrying the DisabledTag
+    Lifecycle stage_ = Lifecycle::Created;
+    bool windowGoing_ = false;  // the window is being destroyed with its form
     bool skinned_ = false;
-    bool skinEnabled_ = true;
-    bool destroying_ = false;
-    bool windowGoing_ = false;
     bool active_ = true;
     bool hasTitle_ = true;
     bool hasBorders_ = true;
-    bool attached_ = false;
     int hotButton_ = caption::kNone;
     bool buttonPressed_ = false;
 };
