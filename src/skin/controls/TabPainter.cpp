@@ -28,7 +28,7 @@ QImage TabPainter::Compose(const TabScene& scene) const {
     QPainter painter(&picture);
     if (scene.Page) DrawPageFrame(painter, *scene.Page);
     const ColorRef mask =
-        skin_.GetSkinBool(flags::TabControlTrans) > 0 ? skin_.Metrics().TransColor : ColorRef(-1);
+        skin_.GetSkinBool(flags::TabControlTrans) != 0 ? skin_.Metrics().TransColor : ColorRef(-1);
     painter.save();
     // Tabs end where the page begins, as they do where the page is laid out below them.
     QRegion tabs(scene.TabArea);

@@ -123,6 +123,8 @@ void TSkinEngine::SkinLoaded() {
     // Windows are not hidden meanwhile: hiding a dialog would end its modal loop.
     for (TSkinWindow* window : SkinWindows()) {
         if (Active()) {
+            // Off and on again: the old skin's frame comes off by its own sizes before the new
+            // one goes on by the new sizes.
             window->SetSkinned(false);
             window->SetSkinned(true);
         }

@@ -46,6 +46,7 @@ void WindowRegistry::Forget(TSkinWindow* window) {
     if (found == windows_.end()) return;
     gone_.push_back(std::move(*found));
     windows_.erase(found);
+    // The first to go asks for the clearing, which frees all that go in the same event.
     if (gone_.size() == 1) QTimer::singleShot(0, this, [this] { gone_.clear(); });
 }
 

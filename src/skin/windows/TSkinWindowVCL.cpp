@@ -173,6 +173,7 @@ void TSkinWindowVCL::FitMaximized(bool resized) {
     QWidget* form = Form();
     if (form->isMaximized()) {
         if (!resized) return;
+        // GetWorkArea leaves the bottom row out; a maximised form covers that row too.
         const QRect area = GetWorkArea(form).adjusted(0, 0, 0, 1);
         if (area.isEmpty() || form->geometry() == area) return;
         if (form->height() < area.height() || form->width() < area.width()) {

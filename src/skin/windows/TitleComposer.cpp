@@ -35,6 +35,7 @@ int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed) {
     } else if (element == caption::kHelp) {
         first = buttonframes::kHelp;
     }
+    // A pressed button looks pressed only while the pointer is on it.
     return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
 }
 
@@ -74,6 +75,8 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     int x = first.width();
     const QImage* filler = &pieces.Title[1];
     if (pieces.FiveSections) {
+        // From where the caption stands beside an icon, icon or not: the pieces are laid out
+        // before the caption moves left for a window without one.
         const int textEnd = m.IconPosX + 20 + skin_.CaptionMetrics().horizontalAdvance(caption);
         Stretch(painter, pieces.Title[1], RectLTRB(x, 0, textEnd + 2, pieces.Title[1].height()));
         x = textEnd + 2;
