@@ -19,11 +19,11 @@ namespace skin {
 class ActivationWatcher;
 
 // Gives every window of the application the look of one skin. It sits on the main form (its
-// parent), loads the skin into the values every painter reads, and registers the windows to be
-// skinned: its own form when loading ends, every application form when that form is first
-// shown, standard dialogs and message boxes when they are shown. Each registered window gets one
-// skin window object, owned by the engine's registry; its menus are skinned by the engine's
-// menus.
+// parent), loads the skin into the values every painter reads (SkinValues), and registers the
+// windows to be skinned: its own form when loading ends, every application form when that form
+// is first shown, standard dialogs and message boxes when they are shown. Each registered window
+// gets one skin window object, kept by the engine's WindowRegistry; popup menus, the menu bar
+// style and the system menu are the engine's SkinMenus.
 class TSkinEngine : public QObject, public WindowEngine {
     Q_OBJECT
 public:
