@@ -21,7 +21,7 @@
 #include "ui/TForm4.h"
 #include "ui/WindowMainView.h"
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace plivant {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <map>
 #include <utility>
 #include <vector>
@@ -9,22 +8,22 @@
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The frames of the skin's many-state pictures (push buttons, check boxes, radio buttons), cut
-// once per skin load and shared by the skinners of one engine, which owns this object.
-class ElementFrames : public QObject {
+// once per skin load and shared by every skinner of the skin.
+class ElementFrames {
 public:
-    static const ElementFrames& Of(TSkinEngine& engine);
+    explicit ElementFrames(const SkinValues& skin) : skin_(skin) {}
+    ElementFrames(const ElementFrames&) = delete;
+    ElementFrames& operator=(const ElementFrames&) = delete;
 
     // Frame `index` (1-based) of the `count` frames of bitmap element `element`; an empty bitmap
     // when the skin lacks the element or the index is out of range.
     const Bitmap& Frame(int element, int count, int index) const;
 
 private:
-    explicit ElementFrames(TSkinEngine& engine);
-
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
     mutable int generation_ = -1;
     mutable std::map<std::pair<int, int>, std::vector<Bitmap>> frames_;
 };

@@ -34,16 +34,4 @@ struct FramePieces {
     static FramePieces FromReader(const TSkinReader& reader);
 };
 
-// Frames of the caption buttons in "SKIN2_TITLEBUTTONS": normal, hot, hot and pressed.
-namespace buttonframes {
-inline constexpr int kHelp = 4;
-inline constexpr int kMaximize = 7;
-inline constexpr int kRestore = 10;
-inline constexpr int kMinimize = 13;
-inline constexpr int kClose = 16;
-}  // namespace buttonframes
-
-// The frame of a caption button (caption::kClose ... kHelp): normal, hot, or hot and pressed.
-int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed);
-
 }  // namespace skin

@@ -1,4 +1,4 @@
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
 
 #include <algorithm>
 
@@ -6,7 +6,6 @@
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/BitmapOps.h"
 #include "skin/draw/Blit.h"
-#include "skin/windows/FrameGeometry.h"
 
 namespace skin {
 namespace {
@@ -73,18 +72,6 @@ FramePieces FramePieces::FromReader(const TSkinReader& reader) {
         }
     }
     return p;
-}
-
-int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed) {
-    int first = buttonframes::kClose;
-    if (element == caption::kMaximize) {
-        first = maximized ? buttonframes::kRestore : buttonframes::kMaximize;
-    } else if (element == caption::kMinimize) {
-        first = buttonframes::kMinimize;
-    } else if (element == caption::kHelp) {
-        first = buttonframes::kHelp;
-    }
-    return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
 }
 
 }  // namespace skin

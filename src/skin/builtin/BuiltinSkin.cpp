@@ -1,4 +1,4 @@
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 
 #include <QFile>
 

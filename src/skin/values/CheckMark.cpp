@@ -1,4 +1,4 @@
-#include "skin/engine/CheckMark.h"
+#include "skin/values/CheckMark.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "skin/engine/SkinMetrics.h"
+#include "skin/values/SkinMetrics.h"
 
 #include <algorithm>
 
@@ -17,6 +17,7 @@ QSize SizeOf(const TSkinReader& reader, int bitmap) {
 int MinimumFormWidth(const TSkinReader& reader) {
     const int left = SizeOf(reader, bitmaps::TitleBar1).width();
     const int right = SizeOf(reader, bitmaps::TitleBar3).width();
+    // A sixth of the 18-frame button strip is three buttons side by side.
     const int buttons = SizeOf(reader, bitmaps::TitleButtons).width() / 6 + 35;
     if (reader.GetBoolean(flags::TitleFiveSect)) return left + right + buttons;
     return left + std::max(right, buttons);

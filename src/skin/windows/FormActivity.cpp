@@ -1,14 +1,14 @@
-#include "skin/controls/FormActivity.h"
+#include "skin/windows/FormActivity.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include "skin/engine/TSkinEngine.h"
 #include "skin/windows/TSkinWindow.h"
+#include "skin/windows/WindowEngine.h"
 
 namespace skin {
 
-bool IsFormActive(const TSkinEngine& engine, const QWidget* control) {
+bool IsFormActive(const WindowEngine& engine, const QWidget* control) {
     if (!control || control->isWindow()) return false;
     const QWidget* form = control->window();
     if (const TSkinWindow* skin = engine.FindSkinWindow(form); skin && skin->LookOn()) {
