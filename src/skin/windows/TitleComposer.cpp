@@ -44,7 +44,7 @@ int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed) {
 void TitleComposer::Reset() {
     shortenedWidth_ = -1;
     background_ = QImage();
-    backgroundSize_ = QSize();
+    backgroundKey_ = BackgroundKey();
 }
 
 QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& text) {
@@ -61,8 +61,8 @@ QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& tex
 const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QString& caption) {
     const FramePieces& pieces = skin_.Pieces();
     const QSize size(geometry.Window().width(), geometry.TitleHeight());
-    const QString key = pieces.FiveSections ? caption : QString();
-    if (size == backgroundSize_ && key == backgroundCaption_) return background_;
+    BackgroundKey key{size, geometry.ButtonsWidth(), pieces.FiveSections ? caption : QString()};
+    if (!background_.isNull() && key == backgroundKey_) return background_;
     const SkinMetrics& m = skin_.Metrics();
     const int w = size.width();
     QImage image(size, QImage::Format_RGB32);
@@ -94,8 +94,7 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     }
     painter.end();
     background_ = image;
-    backgroundSize_ = size;
-    backgroundCaption_ = key;
+    backgroundKey_ = std::move(key);
     return background_;
 }
 

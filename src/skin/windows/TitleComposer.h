@@ -39,9 +39,18 @@ private:
     QString shortenedFrom_;
     int shortenedWidth_ = -1;
     QString shortened_;
+    // What the kept background was composed for: the title's size, the room of the buttons
+    // (which decides whether a narrow title squeezes its first piece) and, for a five-part
+    // title, the caption.
+    struct BackgroundKey {
+        QSize Size;
+        int ButtonsWidth = -1;
+        QString Caption;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+
     QImage background_;
-    QSize backgroundSize_;
-    QString backgroundCaption_;
+    BackgroundKey backgroundKey_;
 };
 
 }  // namespace skin
