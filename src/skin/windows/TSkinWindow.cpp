@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QSizeGrip>
 #include <QWhatsThis>
 
 #include "skin/controls/SkinnerRegistry.h"
@@ -288,6 +289,14 @@ bool TSkinWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
             mouse_->Watch(window_->windowHandle());
             ApplyRegion();
+            look_.HideSizeGrips();
+            break;
+        case QEvent::ChildPolished:
+            // A grip is polished before it is shown: it is hidden once it is.
+            if (qobject_cast<QSizeGrip*>(static_cast<QChildEvent*>(event)->child())) {
+                QMetaObject::invokeMethod(
+                    this, [this] { look_.HideSizeGrips(); }, Qt::QueuedConnection);
+            }
             break;
         default:
             break;
