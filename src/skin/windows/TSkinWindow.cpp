@@ -283,6 +283,11 @@ bool TSkinWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Resize:
             ApplyRegion();
             break;
+        case QEvent::ScreenChangeInternal:
+            // The window system got the shape in the old screen's pixels: it gets it anew.
+            window_->clearMask();
+            ApplyRegion();
+            break;
         case QEvent::WindowStateChange:
             PaintFrame();
             break;
