@@ -187,15 +187,19 @@ void TSkinWindow::PaintFrame() {
     window_->update(QRegion(window_->rect()) - window_->contentsRect());
 }
 
-// A hidden window gets its shape when it is shown.
+// A hidden window gets its shape when it is shown. A skin without a shape gives the window its
+// rectangle, which on a scaled screen matters: a window manager may make the window a device pixel
+// larger than Qt paints it, and that pixel is left out rather than shown unpainted.
 void TSkinWindow::ApplyRegion() {
     if (!LookOn() || !NeedsRegion() || !window_->isVisible()) return;
     const FramePieces& pieces = skin_.Pieces();
-    if (!pieces.TitleNeedsRegion && !pieces.BottomNeedsRegion) {
+    const bool shaped = pieces.TitleNeedsRegion || pieces.BottomNeedsRegion;
+    if (!shaped && window_->devicePixelRatio() == 1) {
         window_->clearMask();
         return;
     }
-    const QRegion shape = painter_.Shape(Geometry(), CurrentTitleState());
+    const QRegion shape =
+        shaped ? painter_.Shape(Geometry(), CurrentTitleState()) : QRegion(window_->rect());
     if (window_->mask() != shape) window_->setMask(shape);
 }
 
