@@ -16,6 +16,7 @@
 #include "settings/Settings.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
+#include "ui/LogoPicture.h"
 #include "ui/MainStatusBar.h"
 #include "ui/NewsGrid.h"
 #include "ui/TForm4.h"
@@ -108,7 +109,7 @@ QWidget* TMainForm1::BuildBottomPanel() {
     panel->setFixedHeight(kBottomPanelHeight);
     auto* logo = new LinkLabel({}, panel, [this] { Image1Click(); });
     logo->setObjectName("Image1");
-    logo->setPixmap(images::Logo());
+    ShowLogo(*logo);
     logo->setGeometry(0, 4, 194, 53);
     stNews_ = new LinkLabel("...", panel, [this] {
         if (BannerClick) BannerClick();
