@@ -1,6 +1,6 @@
 #include "settings/StoredValues.h"
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "settings/RegistryKey.h"
 
 namespace plivant {

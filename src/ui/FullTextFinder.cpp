@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "archive/Archive.h"
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "ui/UiThread.h"
 
 namespace plivant {

@@ -1,10 +1,10 @@
 #include "ui/GridDetails.h"
 
 #include "archive/FeedArchiver.h"
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
 #include "feed/MainView.h"
 #include "feed/NewsStore.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 #include "ui/NewsGrid.h"
 #include "ui/TForm4.h"

@@ -6,10 +6,10 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
 #include "feed/MainView.h"
 #include "feed/NewsStore.h"
-#include "feed/TextCodec.h"
 #include "ui/Colors.h"
 #include "ui/NewsGridDelegate.h"
 

@@ -12,8 +12,8 @@
 
 #include "archive/Archive.h"
 #include "archive/WireClock.h"
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 #include "ui/ArchiveTexts.h"
 #include "ui/Colors.h"

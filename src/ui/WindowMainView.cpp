@@ -1,6 +1,6 @@
 #include "ui/WindowMainView.h"
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "ui/Colors.h"
 #include "ui/MainStatusBar.h"
 #include "ui/NewsGrid.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/TextCodec.h"
 #include "feed/FeedContext.h"
 #include "feed/MainView.h"
 #include "feed/Protocol.h"
-#include "feed/TextCodec.h"
 
 namespace plivant::test {
 

@@ -5,9 +5,9 @@
 #include <QTest>
 #include <memory>
 
+#include "core/TextCodec.h"
 #include "feed/NewsStore.h"
 #include "feed/Protocol.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 #include "support/WaitFor.h"
 #include "ui/MainStatusBar.h"
