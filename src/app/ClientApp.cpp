@@ -1,5 +1,6 @@
 #include "ClientApp.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -30,7 +31,6 @@
 #include "ui/TfmAbout.h"
 #include "ui/TfmPopup.h"
 #include "ui/TfmSearch.h"
-#include "ui/UiThread.h"
 
 namespace plivant {
 
@@ -148,11 +148,8 @@ void ClientApp::WireArchive() {
     main_->ShowSearch = [this] { ShowSearch(); };
     archiveNotices_ = std::make_unique<ArchiveNotices>(
         main_->Status(), [this](const QString& text) { ShowError(text); });
-    std::weak_ptr<int> alive = alive_;
-    archive_->OnStatus = [this, alive](const ArchiveStatus& status) {
-        PostToUiThread([this, alive, status] {
-            if (alive.lock()) archiveNotices_->Show(status);
-        });
+    archive_->OnStatus = [post = ui_.MakePoster(), this](const ArchiveStatus& status) {
+        post([this, status] { archiveNotices_->Show(status); });
     };
     // The last items in hand are written before the program ends.
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_.get(),

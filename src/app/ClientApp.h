@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/AppPaths.h"
+#include "core/UiInvoker.h"
 #include "services/FeedPort.h"
 #include "services/ServiceAddresses.h"
 #include "services/StartupTimer.h"
@@ -84,8 +85,8 @@ private:
     ServiceAddresses addresses_;
     std::unique_ptr<StartupTimer> startup_;
     std::unique_ptr<ClockThread> clock_;
-    // Answers of the archive's threads reach the windows only while this lives.
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    // Notices of the archive's threads reach the windows only while this lives.
+    UiInvoker ui_;
 };
 
 }  // namespace plivant

@@ -4,7 +4,6 @@
 
 #include "archive/Archive.h"
 #include "core/TextCodec.h"
-#include "ui/UiThread.h"
 
 namespace plivant {
 
@@ -42,9 +41,10 @@ bool FullTextFinder::Find(Request request, Show show, Fail fail, Show refreshed)
         Found(request, text, show, fail, refreshed);
     };
     awaited_ = asked;
-    archive_->FindFullText(request.Item.Key, [=](const std::optional<std::string>& text) {
-        PostToUiThread([=] { answer(text); });
-    });
+    archive_->FindFullText(request.Item.Key,
+                           [post = ui_.MakePoster(), answer](const std::optional<std::string>& text) {
+                               post([=] { answer(text); });
+                           });
     QTimer::singleShot(kArchiveWait, [=] { answer(std::nullopt); });
     return true;
 }

@@ -45,8 +45,7 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     status_ = new MainStatusBar(this);
     setStatusBar(status_);
     // The grid reads the status panel through the view, and the view writes rows into the grid.
-    view_ = std::make_unique<WindowMainView>(this, *status_,
-                                             [this] { return IsInTray && IsInTray(); });
+    view_ = std::make_unique<WindowMainView>(*status_, [this] { return IsInTray && IsInTray(); });
     grid_ = new NewsGrid(*view_, store_, settings_, this);
     view_->SetGrid(grid_);
 
