@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ArchiveOptions.h"
+#include "MainWiring.h"
 #include "WindowActivation.h"
 #include "archive/Archive.h"
 #include "archive/FeedArchiver.h"
@@ -89,30 +90,31 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     archive_ = std::make_unique<Archive>(ProgramArchiveOptions(store_));
     feedArchiver_ = std::make_unique<FeedArchiver>(*archive_);
     // The windows come into being in this order, each complete before the next.
-    main_ = std::make_unique<TMainForm1>(settings_);
+    wiring_ = std::make_unique<MainWiring>(settings_, paths.ServerLogFile().toStdString());
+    main_ = &wiring_->Window();
     tray_ = std::make_unique<MainTray>(*main_);
     // The tray menu belongs to no window, so the engine is told about it.
     main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
     health_ = std::make_unique<HealthIndicator>(*main_->Status()->ConnectionLamp(), *tray_);
-    main_->Health().AddListener(health_.get());
-    feedLink_.Target = &main_->Health();
+    wiring_->Health().AddListener(health_.get());
+    feedLink_.Target = &wiring_->Health();
     banner_.Label = main_->Banner();
-    prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
+    prompter_ = std::make_unique<MessageBoxPrompter>(main_);
     details_ = std::make_unique<TForm4>();
     ServersFile servers(paths.ServersFile().toStdString());
     SeedServersFile(paths, servers);
     formProp_ = std::make_unique<TFormProp>(
-        SettingsDialogContext{settings_, store_, servers, feedLink_, *prompter_}, main_.get());
+        SettingsDialogContext{settings_, store_, servers, feedLink_, *prompter_}, main_);
     popup_ = std::make_unique<TfmPopup>();
     popup_->SetTuneFile(paths.TuneFile());
-    about_ = std::make_unique<TfmAbout>(main_.get());
+    about_ = std::make_unique<TfmAbout>(main_);
 
     main_->SetDetailsWindow(details_.get());
-    main_->SetPopup(popup_.get());
+    wiring_->SetPopup(popup_.get());
     main_->ShowSettings = [this] { formProp_->exec(); };
     main_->ShowAbout = [this] { about_->exec(); };
     main_->Details().ShowError = [this](const QString& text) {
-        QMessageBox::critical(main_.get(), vendor::kTitle, text);
+        QMessageBox::critical(main_, vendor::kTitle, text);
     };
     WireTrayAndPopup();
     WireArchive();
@@ -121,7 +123,7 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     startup_ =
         std::make_unique<StartupTimer>(StartupContext{main_->View(), banner_, feedLink_, settings_,
                                                       [this] { StartClock(); }, &OpenAddress},
-                                       addresses_.Headlines, StartupTimings{}, main_.get());
+                                       addresses_.Headlines, StartupTimings{}, main_);
     main_->BannerClick = [this] { startup_->stNewsClick(); };
 }
 
@@ -135,15 +137,15 @@ void ClientApp::WireTrayAndPopup() {
 }
 
 void ClientApp::ShowError(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
-                                main_.get());
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok, main_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
 }
 
 void ClientApp::WireArchive() {
-    main_->NewsFeed().AddObserver(feedArchiver_.get());
+    wiring_->NewsFeed().AddObserver(feedArchiver_.get());
     main_->Details().SetArchive(archive_.get());
     main_->ShowSearch = [this] { ShowSearch(); };
     archiveNotices_ = std::make_unique<ArchiveNotices>(
@@ -152,7 +154,7 @@ void ClientApp::WireArchive() {
         post([this, status] { archiveNotices_->Show(status); });
     };
     // The last items in hand are written before the program ends.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_.get(),
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_,
                      [this] { archive_->Flush(kFinalWrite); });
 }
 
@@ -168,7 +170,7 @@ void ClientApp::Show(bool minimized) {
         main_->show();
     }
     // After the window: a large archive must not make the start slower.
-    QTimer::singleShot(0, main_.get(), [this] { archive_->Open(); });
+    QTimer::singleShot(0, main_, [this] { archive_->Open(); });
     startup_->Start();
 }
 
@@ -178,7 +180,7 @@ void ClientApp::BringToFront() {
     } else {
         tray_->ShowWindow();
     }
-    ActivateForUser(main_.get());
+    ActivateForUser(main_);
 }
 
 void ClientApp::StartClock() {

@@ -23,6 +23,7 @@ class FeedArchiver;
 class FeedHealth;
 class HealthIndicator;
 class MainTray;
+class MainWiring;
 class TFormProp;
 class TForm4;
 class TMainForm1;
@@ -30,7 +31,8 @@ class TfmAbout;
 class TfmPopup;
 class TfmSearch;
 
-// The news client's windows and what ties them together, made in start-up order.
+// The news client: its windows, the feed behind the main window, the archive and the services,
+// and what ties them together, made in start-up order.
 class ClientApp {
 public:
     explicit ClientApp(const AppPaths& paths);
@@ -72,7 +74,9 @@ private:
     // Before the windows: the feed and the details of the main window hand items to it.
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<FeedArchiver> feedArchiver_;
-    std::unique_ptr<TMainForm1> main_;
+    // The main window with the news store, the feed, its health owner and the keep-alive.
+    std::unique_ptr<MainWiring> wiring_;
+    TMainForm1* main_ = nullptr;  // wiring_'s window
     std::unique_ptr<MainTray> tray_;
     std::unique_ptr<HealthIndicator> health_;
     std::unique_ptr<MessageBoxPrompter> prompter_;

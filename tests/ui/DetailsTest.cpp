@@ -17,7 +17,7 @@ struct Details : UiFixture {
         window->SetDetailsWindow(details.get());
     }
     void TearDown() override {
-        window.reset();
+        wiring.reset();
         details.reset();
     }
     void DoubleClickRow(int row) {
@@ -47,8 +47,8 @@ TEST_F(Details, FullTextIsFetchedForAnItemWithAttachment) {
     settings.Port = server.PortText();
     settings.Servers = {"127.0.0.1"};
     settings.NewsCount = "0";
-    window->NewsFeed().StartFeed();
-    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+    wiring->NewsFeed().StartFeed();
+    ASSERT_TRUE(WaitFor([&] { return wiring->NewsFeed().SelectedServer() == "127.0.0.1"; }));
     PutItem(1, "with text", "0", "1", "104233");
     DoubleClickRow(1);
     EXPECT_EQ(window->View().StatusText(2), texts::Loading());

@@ -38,7 +38,7 @@ TEST_F(TrayFixture, MinimiseAndCtrlTHideTheWindowBehindTheIcon) {
     EXPECT_FALSE(window->isMinimized());
     EXPECT_FALSE(tray->IsInTray());
 
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
     ASSERT_TRUE(InTrayNow());
     EXPECT_TRUE(errors.empty());
 }
