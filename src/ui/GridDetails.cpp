@@ -22,14 +22,14 @@ GridDetails::GridDetails(NewsGrid& grid, MainView& view, const NewsStore& store,
       finder_(nullptr, limit) {}
 
 void GridDetails::StringGrid1DblClick() {
-    if (view_.StatusText(2) == texts::Loading()) return;
+    if (view_.StatusText(MainView::kInfoPanel) == texts::Loading()) return;
     const int row = grid_.HoverRow();
     if (row == -1) return;
     const QString cell = grid_.RowText(row);
     const int slot = NewsStore::ViewSlot(row);
     const std::string& attachment = store_.AttachmentCopies(slot);
     if (!attachment.empty() && attachment.front() == '1') {
-        view_.SetStatusText(2, texts::Loading());
+        view_.SetStatusText(MainView::kInfoPanel, texts::Loading());
         view_.RepaintStatus();
         finder_.Find(
             RequestFor(slot), [this](const QString& text) { Shown(text); },
@@ -59,12 +59,12 @@ FullTextFinder::Request GridDetails::RequestFor(int slot) const {
 
 void GridDetails::Shown(const QString& text) {
     if (details_) details_->ShowText(text);
-    view_.SetStatusText(2, {});
+    view_.SetStatusText(MainView::kInfoPanel, {});
 }
 
 void GridDetails::Failed(const std::string& error) {
     // The fetch never started: free the status panel and say why.
-    view_.SetStatusText(2, {});
+    view_.SetStatusText(MainView::kInfoPanel, {});
     if (ShowError) ShowError(FromWire(error));  // it quotes the port as typed
 }
 

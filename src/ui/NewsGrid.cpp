@@ -68,7 +68,7 @@ void NewsGrid::ClearAllRows() { clearContents(); }
 void NewsGrid::RepaintGrid() { viewport()->update(); }
 
 void NewsGrid::StringGrid1MouseMove(const QPoint& point) {
-    if (view_.StatusText(2) == texts::Loading()) return;
+    if (view_.StatusText(MainView::kInfoPanel) == texts::Loading()) return;
     QModelIndex cell = indexAt(point);
     hoverRow_ = cell.isValid() ? cell.row() : -1;
     hoverCol_ = cell.isValid() ? cell.column() : -1;
@@ -78,7 +78,7 @@ void NewsGrid::StringGrid1MouseMove(const QPoint& point) {
     const QString text = hoverCol_ != -1 ? RowText(hoverRow_) : QString();
     if (hoverCol_ != -1 && text.isEmpty()) return;
     const std::string& info = store_.InfoLines(NewsStore::ViewSlot(hoverRow_));
-    if (!info.empty()) view_.SetStatusText(2, info);
+    if (!info.empty()) view_.SetStatusText(MainView::kInfoPanel, info);
     QToolTip::hideText();
     if (hoverCol_ != -1) hint_ = QString("%1 %2").arg(hoverRow_).arg(hoverCol_) + text;
     hintsEnabled_ = true;

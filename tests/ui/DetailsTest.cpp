@@ -51,7 +51,7 @@ TEST_F(Details, FullTextIsFetchedForAnItemWithAttachment) {
     ASSERT_TRUE(WaitFor([&] { return wiring->NewsFeed().SelectedServer() == "127.0.0.1"; }));
     PutItem(1, "with text", "0", "1", "104233");
     DoubleClickRow(1);
-    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    EXPECT_EQ(window->View().StatusText(MainView::kInfoPanel), texts::Loading());
     ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
     EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("Первая строка\nВторая"));
     EXPECT_EQ(Status2(), "");
@@ -72,7 +72,7 @@ TEST_F(Details, NothingHappensOnEmptyRowsAndWhileLoading) {
     EXPECT_FALSE(details->isVisible());
     PutItem(3, "plain");
     QTest::mouseMove(Grid().viewport(), RowPoint(3));
-    window->View().SetStatusText(2, texts::Loading());
+    window->View().SetStatusText(MainView::kInfoPanel, texts::Loading());
     window->Details().StringGrid1DblClick();
     EXPECT_FALSE(details->isVisible());
 }

@@ -90,7 +90,7 @@ TEST_F(MainWindow, RefreshStartsAFeedThroughItsHealthOwner) {
 
 TEST_F(MainWindow, ViewCallsFromAWorkerLandOnTheUiThread) {
     auto worker = std::async(std::launch::async, [&] {
-        window->View().SetStatusText(2, "from a worker");
+        window->View().SetStatusText(MainView::kInfoPanel, "from a worker");
         window->View().SetRowText(3, "row three");
         return window->View().RowText(3);
     });

@@ -44,7 +44,7 @@ struct UiFixture : ::testing::Test {
         window->View().SetRowText(row, record.RowText());
     }
 
-    QString Status2() const { return window->Status()->PanelText(2); }
+    QString Status2() const { return window->Status()->PanelText(MainView::kInfoPanel); }
     NewsGrid& Grid() const { return *window->Grid(); }
     QPoint RowPoint(int row) const {
         return Grid().visualRect(Grid().model()->index(row, 0)).center();
