@@ -9,7 +9,7 @@
 #include <QWindow>
 #include <ctime>
 
-#include "MainWiring.h"
+#include "app/MainWiring.h"
 #include "core/AppPaths.h"
 #include "settings/Settings.h"
 #include "skin/builtin/BuiltinSkin.h"

@@ -12,7 +12,7 @@
 
 #include "ArchiveBenchItems.h"
 #include "BenchView.h"
-#include "ClientApp.h"
+#include "app/ClientApp.h"
 #include "archive/ArchiveFile.h"
 #include "archive/BatchWriter.h"
 #include "archive/Sqlite.h"

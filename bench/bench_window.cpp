@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QWindow>
 
-#include "MainWiring.h"
+#include "app/MainWiring.h"
 #include "core/AppPaths.h"
 #include "feed/Feed.h"
 #include "feed/MainView.h"

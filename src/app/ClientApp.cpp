@@ -1,4 +1,4 @@
-#include "ClientApp.h"
+#include "app/ClientApp.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ArchiveOptions.h"
-#include "MainWiring.h"
-#include "WindowActivation.h"
+#include "app/ArchiveOptions.h"
+#include "app/MainWiring.h"
+#include "app/WindowActivation.h"
 #include "archive/Archive.h"
 #include "archive/FeedArchiver.h"
 #include "core/VendorInfo.h"

@@ -1,4 +1,4 @@
-#include "MainWiring.h"
+#include "app/MainWiring.h"
 
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "MainWiring.h"
+#include "app/MainWiring.h"
 #include "core/TextCodec.h"
 #include "feed/NewsStore.h"
 #include "feed/Protocol.h"
