@@ -1,5 +1,7 @@
 #include "ui/MainTray.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QMessageBox>
 #include <QWidget>
@@ -76,7 +78,25 @@ void MainTray::HideToTray() {
 void MainTray::RestoreFromTray() {
     tiMain_.hide();
     ShowWindow();
+    BringBackDialogs();
     window_.repaint();
+}
+
+// A dialog that was open when the window went to the tray (settings, About, a message box)
+// comes back on top of it and active, the modal one above all, as a window manager gives it.
+void MainTray::BringBackDialogs() {
+    QWidget* front = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<QDialog*>(widget) || !widget->isVisible()) continue;
+        widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+        widget->show();
+        widget->raise();
+        front = widget;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) front = modal;
+    if (!front) return;
+    front->raise();
+    front->activateWindow();
 }
 
 void MainTray::ShowWindow() {

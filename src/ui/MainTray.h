@@ -40,6 +40,7 @@ protected:
 
 private:
     void BuildMenu();
+    void BringBackDialogs();
     void tiMainClick(QSystemTrayIcon::ActivationReason reason);
 
     TMainForm1& window_;

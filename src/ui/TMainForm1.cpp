@@ -12,6 +12,7 @@
 #include "feed/TcpClient.h"
 #include "resources/Images.h"
 #include "settings/Settings.h"
+#include "ui/AccessibleTexts.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainStatusBar.h"
@@ -66,6 +67,7 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     details_ = std::make_unique<GridDetails>(*grid_, *view_, store_, settings_,
                                              [this] { return feed_->SelectedServer(); });
     grid_->OnDoubleClick = [this] { details_->StringGrid1DblClick(); };
+    grid_->OnEnter = [this] { details_->OpenSelectedRow(); };
     EndProgram = [] { QCoreApplication::exit(0); };
 
     BuildMenu();
@@ -107,6 +109,7 @@ QWidget* TMainForm1::BuildBottomPanel() {
     panel->setFixedHeight(kBottomPanelHeight);
     auto* logo = new LinkLabel({}, panel, [this] { Image1Click(); });
     logo->setObjectName("Image1");
+    logo->setAccessibleName(LogoName());
     logo->setPixmap(images::Logo());
     logo->setGeometry(0, 4, 194, 53);
     stNews_ = new LinkLabel("...", panel, [this] {
@@ -161,6 +164,12 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
     // Any close of the main window ends the program; nothing is saved or stopped first.
     event->accept();
     EndProgram();
+}
+
+bool TMainForm1::event(QEvent* event) {
+    // The grid is the window's one working control: the keyboard goes to it, though Tab does not.
+    if (event->type() == QEvent::WindowActivate && grid_) grid_->setFocus(Qt::ActiveWindowFocusReason);
+    return QMainWindow::event(event);
 }
 
 void TMainForm1::resizeEvent(QResizeEvent* event) {
