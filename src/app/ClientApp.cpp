@@ -23,6 +23,11 @@
 
 namespace plivant {
 
+namespace {
+// PLIVANT_SKIN=off starts the program unskinned, to compare with the skin's cost.
+bool SkinAtStart() { return qgetenv("PLIVANT_SKIN") != "off"; }
+}  // namespace
+
 void ClientApp::FeedLink::FeedSettingsClosed(bool feedSettingsChanged) {
     Target->SettingsClosed(feedSettingsChanged);
 }
@@ -44,7 +49,7 @@ void ClientApp::BannerLabel::ShowBanner() { Label->show(); }
 
 ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     // The windows come into being in this order, each complete before the next.
-    main_ = std::make_unique<TMainForm1>(settings_);
+    main_ = std::make_unique<TMainForm1>(settings_, nullptr, SkinAtStart());
     tray_ = std::make_unique<MainTray>(*main_);
     // The tray menu belongs to no window, so the engine is told about it.
     main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
