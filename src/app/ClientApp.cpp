@@ -9,6 +9,7 @@
 #include "services/ClockThread.h"
 #include "settings/ServersFile.h"
 #include "settings/TFormProp.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/GridDetails.h"
 #include "ui/HealthIndicator.h"
 #include "ui/LinkLabel.h"
@@ -48,31 +49,26 @@ void ClientApp::BannerLabel::SetCaption(const QString& text) {
 void ClientApp::BannerLabel::ShowBanner() { Label->show(); }
 
 ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
-    // The windows come into being in this order, each complete before the next.
+    // The windows come into being in start-up order. The settings dialog loads the settings, so
+    // it is made before the main window shows (an error reading them comes first); the tray,
+    // the details window, the popup and the About window wait for the main window's first
+    // picture, which nothing of theirs shows in.
     main_ = std::make_unique<TMainForm1>(settings_, nullptr, SkinAtStart());
-    tray_ = std::make_unique<MainTray>(*main_);
-    // The tray menu belongs to no window, so the engine is told about it.
-    main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
-    health_ = std::make_unique<HealthIndicator>(*main_->Status()->ConnectionLamp(), *tray_);
-    main_->Health().AddListener(health_.get());
     feedLink_.Target = &main_->Health();
     banner_.Label = main_->Banner();
     prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
-    details_ = std::make_unique<TForm4>();
     ServersFile servers(ServersFilePath(QCoreApplication::applicationDirPath()));
     formProp_ = std::make_unique<TFormProp>(
         SettingsDialogContext{settings_, store_, servers, feedLink_, *prompter_}, main_.get());
-    popup_ = std::make_unique<TfmPopup>();
-    about_ = std::make_unique<TfmAbout>(main_.get());
 
-    main_->SetDetailsWindow(details_.get());
-    main_->SetPopup(popup_.get());
     main_->ShowSettings = [this] { formProp_->exec(); };
-    main_->ShowAbout = [this] { about_->exec(); };
+    main_->ShowAbout = [this] {
+        MakeLaterParts();
+        about_->exec();
+    };
     main_->Details().ShowError = [this](const QString& text) {
         QMessageBox::critical(main_.get(), vendor::kTitle, text);
     };
-    WireTrayAndPopup();
 
     addresses_ = LoadServiceAddresses(store_);
     startup_ =
@@ -80,6 +76,22 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
                                                       [this] { StartClock(); }, &OpenAddress},
                                        addresses_.Headlines, StartupTimings{}, main_.get());
     main_->BannerClick = [this] { startup_->stNewsClick(); };
+}
+
+// What the first picture need not wait for, in start-up order; made once.
+void ClientApp::MakeLaterParts() {
+    if (about_) return;
+    tray_ = std::make_unique<MainTray>(*main_);
+    // The tray menu belongs to no window, so the engine is told about it.
+    main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
+    health_ = std::make_unique<HealthIndicator>(*main_->Status()->ConnectionLamp(), *tray_);
+    main_->Health().AddListener(health_.get());
+    details_ = std::make_unique<TForm4>();
+    main_->SetDetailsWindow(details_.get());
+    popup_ = std::make_unique<TfmPopup>();
+    main_->SetPopup(popup_.get());
+    about_ = std::make_unique<TfmAbout>(main_.get());
+    WireTrayAndPopup();
 }
 
 ClientApp::~ClientApp() = default;
@@ -101,6 +113,7 @@ void ClientApp::WireTrayAndPopup() {
 void ClientApp::Show() {
     main_->show();
     startup_->Start();
+    new AfterFirstPaint(*main_, [this] { MakeLaterParts(); });
 }
 
 void ClientApp::StartClock() {

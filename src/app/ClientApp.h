@@ -30,7 +30,8 @@ public:
     ClientApp();
     ~ClientApp();
 
-    // Shows the main window; half a second later the start-up timer ticks.
+    // Shows the main window; half a second later the start-up timer ticks. The windows the
+    // first picture does not need are made right after it.
     void Show();
 
 private:
@@ -49,6 +50,7 @@ private:
         void ShowBanner() override;
     };
 
+    void MakeLaterParts();
     void WireTrayAndPopup();
     void StartClock();
 

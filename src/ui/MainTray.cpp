@@ -19,7 +19,7 @@ const char* kCannotCreateIcon = "Cannot create shell notification icon";
 
 MainTray::MainTray(TMainForm1& mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
     tiMain_.setObjectName("tiMain");
-    tiMain_.setIcon(images::ProgramIcon());
+    tiMain_.setIcon(window_.windowIcon());
     tiMain_.setToolTip(vendor::kTitle);
     BuildMenu();
     tiMain_.setContextMenu(&popupMenu1_);
@@ -72,6 +72,7 @@ void MainTray::HideToTray() {
         return;
     }
     window_.hide();
+    ShowIcon();
     tiMain_.show();
 }
 
@@ -108,10 +109,16 @@ void MainTray::ShowWindow() {
 
 void MainTray::ShowFeedHealth(bool live, const QString& text) {
     tiMain_.setToolTip(QString(vendor::kTitle) + "\n" + text);
-    if (feedDown_ == !live) return;
     feedDown_ = !live;
-    if (downIcon_.isNull()) downIcon_ = images::ProgramIconDown();
-    tiMain_.setIcon(feedDown_ ? downIcon_ : images::ProgramIcon());
+    if (tiMain_.isVisible()) ShowIcon();
+}
+
+// The picture follows the feed only while the icon is shown: start-up need not draw the grey one.
+void MainTray::ShowIcon() {
+    if (iconDown_ == feedDown_) return;
+    iconDown_ = feedDown_;
+    if (feedDown_ && downIcon_.isNull()) downIcon_ = images::ProgramIconDown();
+    tiMain_.setIcon(feedDown_ ? downIcon_ : window_.windowIcon());
 }
 
 void MainTray::tiMainClick(QSystemTrayIcon::ActivationReason reason) {

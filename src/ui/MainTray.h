@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <optional>
 
 namespace plivant {
 
@@ -41,12 +42,14 @@ protected:
 private:
     void BuildMenu();
     void BringBackDialogs();
+    void ShowIcon();
     void tiMainClick(QSystemTrayIcon::ActivationReason reason);
 
     TMainForm1& window_;
     QSystemTrayIcon tiMain_;
     QMenu popupMenu1_;
     bool feedDown_ = false;
+    std::optional<bool> iconDown_;  // what the icon's picture shows, once set
     QIcon downIcon_;
 };
 

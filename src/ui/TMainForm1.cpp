@@ -13,6 +13,7 @@
 #include "resources/Images.h"
 #include "settings/Settings.h"
 #include "ui/AccessibleTexts.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainStatusBar.h"
@@ -39,7 +40,9 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     : QMainWindow(parent), settings_(settings) {
     setObjectName("MainForm1");
     setWindowTitle(vendor::kTitle);
-    setWindowIcon(images::ProgramIcon());
+    // The large sizes, which only a task switcher shows, once the window is on screen.
+    setWindowIcon(images::SmallProgramIcon());
+    new AfterFirstPaint(*this, [this] { setWindowIcon(images::ProgramIcon()); });
     setFont(QFont("MS Sans Serif", 8));
 
     status_ = new MainStatusBar(this);
