@@ -4,7 +4,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run asan tsan fuzz bench clean
+.PHONY: all deps build test run install package asan tsan fuzz bench clean
 
 all: build
 
@@ -22,6 +22,15 @@ test: build
 
 run: build
 	tools/run-demo.sh $(BUILD)
+
+# Installs into PREFIX (default /usr/local); DESTDIR=DIR stages the files under DIR.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD)/, checked by lintian (errors fail).
+package: build
+	cd $(BUILD) && cpack && lintian --fail-on error plivant_*.deb
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

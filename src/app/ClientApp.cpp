@@ -1,32 +1,58 @@
 #include "ClientApp.h"
 
-#include <QCoreApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
+#include "WindowActivation.h"
+#include "core/VendorInfo.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
 #include "services/ClockThread.h"
 #include "settings/ServersFile.h"
+#include "settings/SettingsError.h"
+#include "settings/StoredValues.h"
 #include "settings/TFormProp.h"
+#include "skin/engine/SkinFileSearch.h"
+#include "skin/engine/TSkinEngine.h"
 #include "ui/AfterFirstPaint.h"
 #include "ui/GridDetails.h"
 #include "ui/HealthIndicator.h"
 #include "ui/LinkLabel.h"
-#include "skin/engine/TSkinEngine.h"
 #include "ui/MainStatusBar.h"
 #include "ui/MainTray.h"
 #include "ui/TForm4.h"
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"
 #include "ui/TfmPopup.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 
 namespace {
+
 // PLIVANT_SKIN=off starts the program unskinned, to compare with the skin's cost.
 bool SkinAtStart() { return qgetenv("PLIVANT_SKIN") != "off"; }
+
+// QT_LOGGING_RULES=plivant.files=true tells where the program keeps its files.
+Q_LOGGING_CATEGORY(lcFiles, "plivant.files", QtWarningMsg)
+
+void LogFileLocations(const AppPaths& paths) {
+    qCInfo(lcFiles).noquote() << "settings:" << paths.RegistryFile();
+    qCInfo(lcFiles).noquote() << "servers:" << paths.ServersFile();
+    qCInfo(lcFiles).noquote() << "server log:" << paths.ServerLogFile();
+    qCInfo(lcFiles).noquote() << "tune:" << paths.TuneFile();
+}
+
+// A server list of its own for a user's first start, to edit in the file as well.
+void SeedServersFile(const AppPaths& paths, const ServersFile& servers) {
+    if (paths.Portable() || servers.Exists()) return;
+    try {
+        servers.Save(kDefaultServer);
+    } catch (const SettingsError&) {
+        // The dialog reports a folder that cannot be written when it saves.
+    }
+}
+
 }  // namespace
 
 void ClientApp::FeedLink::FeedSettingsClosed(bool feedSettingsChanged) {
@@ -48,7 +74,12 @@ void ClientApp::BannerLabel::SetCaption(const QString& text) {
 
 void ClientApp::BannerLabel::ShowBanner() { Label->show(); }
 
-ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
+ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdString()) {
+    LogFileLocations(paths);
+    skin::SetSkinSearchFolders(paths.SkinFolders());
+    AppPaths::MakeFolderOf(paths.ServersFile());
+    AppPaths::MakeFolderOf(paths.ServerLogFile());
+    tuneFile_ = paths.TuneFile();
     // The windows come into being in start-up order. The settings dialog loads the settings, so
     // it is made before the main window shows (an error reading them comes first); the tray,
     // the details window, the popup and the About window wait for the main window's first
@@ -57,7 +88,8 @@ ClientApp::ClientApp() : store_(DefaultRegistryPath()) {
     feedLink_.Target = &main_->Health();
     banner_.Label = main_->Banner();
     prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
-    ServersFile servers(ServersFilePath(QCoreApplication::applicationDirPath()));
+    ServersFile servers(paths.ServersFile().toStdString());
+    SeedServersFile(paths, servers);
     formProp_ = std::make_unique<TFormProp>(
         SettingsDialogContext{settings_, store_, servers, feedLink_, *prompter_}, main_.get());
 
@@ -89,6 +121,7 @@ void ClientApp::MakeLaterParts() {
     details_ = std::make_unique<TForm4>();
     main_->SetDetailsWindow(details_.get());
     popup_ = std::make_unique<TfmPopup>();
+    popup_->SetTuneFile(tuneFile_);
     main_->SetPopup(popup_.get());
     about_ = std::make_unique<TfmAbout>(main_.get());
     WireTrayAndPopup();
@@ -110,10 +143,26 @@ void ClientApp::WireTrayAndPopup() {
     };
 }
 
-void ClientApp::Show() {
-    main_->show();
+void ClientApp::Show(bool minimized) {
+    // A start in the tray paints nothing first: the tray is needed at once.
+    if (minimized) MakeLaterParts();
+    if (minimized && tray_->TrayAvailable()) {
+        tray_->HideToTray();
+    } else {
+        main_->show();
+        new AfterFirstPaint(*main_, [this] { MakeLaterParts(); });
+    }
     startup_->Start();
-    new AfterFirstPaint(*main_, [this] { MakeLaterParts(); });
+}
+
+void ClientApp::BringToFront() {
+    MakeLaterParts();
+    if (tray_->IsInTray()) {
+        tray_->RestoreFromTray();
+    } else {
+        tray_->ShowWindow();
+    }
+    ActivateForUser(main_.get());
 }
 
 void ClientApp::StartClock() {

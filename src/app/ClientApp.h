@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/AppPaths.h"
 #include "services/FeedPort.h"
 #include "services/ServiceAddresses.h"
 #include "services/StartupTimer.h"
@@ -27,12 +28,15 @@ class TfmPopup;
 // The news client's windows and what ties them together, made in start-up order.
 class ClientApp {
 public:
-    ClientApp();
+    explicit ClientApp(const AppPaths& paths);
     ~ClientApp();
 
-    // Shows the main window; half a second later the start-up timer ticks. The windows the
-    // first picture does not need are made right after it.
-    void Show();
+    // Shows the main window, or only the tray icon when `minimized` and a tray runs; half a
+    // second later the start-up timer ticks. The windows the first picture does not need are
+    // made right after it.
+    void Show(bool minimized = false);
+    // A later start of the program: the window comes back from the tray or from behind others.
+    void BringToFront();
 
 private:
     // The way of the settings dialog, the start-up timer and the clock to the feed.
@@ -66,6 +70,7 @@ private:
     std::unique_ptr<TFormProp> formProp_;
     std::unique_ptr<TfmPopup> popup_;
     std::unique_ptr<TfmAbout> about_;
+    QString tuneFile_;
     ServiceAddresses addresses_;
     std::unique_ptr<StartupTimer> startup_;
     std::unique_ptr<ClockThread> clock_;

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "ui/VendorInfo.h"
+#include "core/VendorInfo.h"
 
 namespace plivant {
 

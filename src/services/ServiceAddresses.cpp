@@ -2,11 +2,11 @@
 
 #include <optional>
 
+#include "core/VendorInfo.h"
 #include "feed/TextCodec.h"
 #include "settings/RegistryKey.h"
 #include "settings/SettingsError.h"
 #include "settings/StoredValues.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/AppPaths.h"
 #include "settings/SettingsError.h"
 
 namespace plivant {
@@ -47,10 +48,7 @@ void RegistryStore::Write(const RegDocument& document) const {
 }
 
 std::string DefaultRegistryPath() {
-    // Relative values are to be ignored, as the base directory rules say.
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.config";
-    return (base + "/Brellan/Plivant.reg").toStdString();
+    return (XdgConfigHome() + "/Brellan/Plivant.reg").toStdString();
 }
 
 }  // namespace plivant

@@ -3,19 +3,24 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
+#include "core/VendorInfo.h"
 #include "resources/Images.h"
 #include "ui/TMainForm1.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 
 namespace {
 const char* kCannotCreateIcon = "Cannot create shell notification icon";
-}
+
+// A Wayland compositor tells a client nothing of its window being minimised, and takes no
+// request to give a minimised window back.
+bool NativeWayland() { return QGuiApplication::platformName().startsWith("wayland"); }
+}  // namespace
 
 MainTray::MainTray(TMainForm1& mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
     tiMain_.setObjectName("tiMain");
@@ -54,7 +59,8 @@ bool MainTray::eventFilter(QObject* watched, QEvent* event) {
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    if (window_.isMinimized()) HideToTray();
+                    // On Wayland the request is all there is to go on.
+                    if (window_.isMinimized() || NativeWayland()) HideToTray();
                 },
                 Qt::QueuedConnection);
         }
@@ -66,8 +72,7 @@ void MainTray::HideToTray() {
     if (!TrayAvailable()) {
         // Without a notification area the window stays on screen: hidden with no icon, the user
         // could never get it back.
-        window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
-        window_.show();
+        Unminimise();
         ShowError(kCannotCreateIcon);
         return;
     }
@@ -101,8 +106,7 @@ void MainTray::BringBackDialogs() {
 }
 
 void MainTray::ShowWindow() {
-    window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
-    window_.show();
+    Unminimise();
     window_.raise();
     window_.activateWindow();
 }
@@ -119,6 +123,14 @@ void MainTray::ShowIcon() {
     iconDown_ = feedDown_;
     if (feedDown_ && downIcon_.isNull()) downIcon_ = images::ProgramIconDown();
     tiMain_.setIcon(feedDown_ ? downIcon_ : window_.windowIcon());
+}
+
+void MainTray::Unminimise() {
+    window_.setWindowState(window_.windowState() & ~Qt::WindowMinimized);
+    // On Wayland the window may be minimised unknown to us: it is shown anew, which a compositor
+    // always maps.
+    if (NativeWayland()) window_.hide();
+    window_.show();
 }
 
 void MainTray::tiMainClick(QSystemTrayIcon::ActivationReason reason) {

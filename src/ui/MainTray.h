@@ -43,6 +43,7 @@ private:
     void BuildMenu();
     void BringBackDialogs();
     void ShowIcon();
+    void Unminimise();
     void tiMainClick(QSystemTrayIcon::ActivationReason reason);
 
     TMainForm1& window_;

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/AppPaths.h"
+#include "core/VendorInfo.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
 #include "feed/KeepAlive.h"
@@ -19,7 +21,6 @@
 #include "ui/MainStatusBar.h"
 #include "ui/NewsGrid.h"
 #include "ui/TForm4.h"
-#include "ui/VendorInfo.h"
 #include "ui/WindowMainView.h"
 
 #include "BuiltinSkin.h"
@@ -62,7 +63,7 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     setCentralWidget(central);
 
     feed_ = std::make_unique<Feed>(FeedContext{*view_, popup_, store_, settings_},
-                                   (QCoreApplication::applicationDirPath() + "/server.log").toStdString());
+                                   ProgramPaths().ServerLogFile().toStdString());
     feed_->Client().SetRemoteHost(kDefaultServer);
     feed_->Client().SetRemotePort(kDefaultPort);
     health_ = std::make_unique<FeedHealth>(*feed_, *view_);

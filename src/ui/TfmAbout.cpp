@@ -2,15 +2,15 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <algorithm>
 #include <QGroupBox>
 #include <QPushButton>
+#include <algorithm>
 
+#include "core/VendorInfo.h"
 #include "resources/Images.h"
 #include "ui/AccessibleTexts.h"
 #include "ui/Colors.h"
 #include "ui/LinkLabel.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 

@@ -8,15 +8,31 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/VendorInfo.h"
 #include "feed/TextCodec.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/TunePlayer.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 
 namespace {
+
+// Xwayland names its outputs XWAYLAND0, XWAYLAND1 ...
+bool ThroughXWayland() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && QGuiApplication::platformName() == "xcb" &&
+           screen->name().startsWith("XWAYLAND");
+}
+
+// The window manager of a Wayland compositor places a managed window itself (near the top-left
+// corner): the popup goes unmanaged there, which keeps it where it is put and above the others.
+Qt::WindowFlags PopupFlags() {
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    if (ThroughXWayland()) flags |= Qt::X11BypassWindowManagerHint;
+    return flags;
+}
+
 // A notification whose name is the news it shows, so that a screen reader reads them out.
 QAccessibleInterface* PopupAccessible(TfmPopup* popup) {
     return new RoleAccessible(popup, QAccessible::Notification,
@@ -25,7 +41,7 @@ QAccessibleInterface* PopupAccessible(TfmPopup* popup) {
 }  // namespace
 
 TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, PopupFlags()),
       fade_(this, "windowOpacity"),
       tuneFile_(QCoreApplication::applicationDirPath() + "/message.mid"),
       player_(std::make_unique<TunePlayer>()) {
@@ -104,9 +120,16 @@ void TfmPopup::PlayTune() {
 }
 
 void TfmPopup::PlaceInCorner() {
-    // The full screen, not the work area: the popup may cover a panel at the bottom.
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
+    if (windowFlags() & Qt::X11BypassWindowManagerHint) {
+        // Nothing keeps an unmanaged window off the compositor's panels: the work area, which is
+        // the screen when the window manager gives none.
+        const QRect area = screen->availableGeometry();
+        move(area.right() + 1 - width(), area.bottom() + 1 - height());
+        return;
+    }
+    // The full screen, not the work area: the popup may cover a panel at the bottom.
     QRect full = screen->geometry();
     move(full.x() + full.width() - width(), full.y() + full.height() - height() - kBottomGap);
 }

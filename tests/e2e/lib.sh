@@ -3,8 +3,8 @@
 # shellcheck shell=bash
 work=$(mktemp -d)
 pids=()
-# Called with the screenshots to keep, if any, before the folder goes.
-keep_shots() { :; }
+# Called before the folder goes: KEEP_SHOTS=DIR keeps the screenshots.
+keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
@@ -25,17 +25,35 @@ free_port() {
   python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'
 }
 
-# A copy of the program with servers.ini naming this machine, and a registry holding our key
-# with the given value lines (UTF-8, written as Windows-1251).
+# A registry file holding our key with the given value lines (UTF-8, written as Windows-1251).
+write_registry() {
+  local file=$1; shift
+  mkdir -p "$(dirname "$file")"
+  { printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n'
+    printf '%s\r\n' "$@"
+    printf '\r\n'; } | iconv -f UTF-8 -t WINDOWS-1251 > "$file"
+}
+
+# The value lines of a client that connects at start to the wire on PORT, asks for COUNT items,
+# shows the flags or not (FLAGS 1 or 0), and takes the time of day and the headline file from
+# the demo server's DAYTIME and HTTP ports.
+wire_settings() {  # PORT DAYTIME HTTP COUNT FLAGS
+  printf '%s\n' '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
+    '"показывать дату"=dword:00000000' "\"показывать флаги\"=dword:0000000$5" "\"порт\"=\"$1\"" \
+    "\"количество новостей\"=\"$4\"" '"Подключаться при включении"=dword:00000001' \
+    '"язык новостей"=dword:00000000' "\"адрес заголовков\"=\"http://127.0.0.1:$3/fxnews.txt\"" \
+    "\"сервер времени\"=\"127.0.0.1:$2\""
+}
+
+# A copy of the program with servers.ini naming this machine (a portable copy), and a registry
+# with the given value lines.
 install_client() {
   local plivant=$1; shift
-  mkdir -p "$work/bin" "$work/config/Brellan" "$work/runtime"
+  mkdir -p "$work/bin" "$work/runtime"
   chmod 700 "$work/runtime"
   cp "$plivant" "$work/bin/plivant"
   printf '127.0.0.1' > "$work/bin/servers.ini"
-  { printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n'
-    printf '%s\r\n' "$@"
-    printf '\r\n'; } | iconv -f UTF-8 -t WINDOWS-1251 > "$work/config/Brellan/Plivant.reg"
+  write_registry "$work/config/Brellan/Plivant.reg" "$@"
   export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 }
 
@@ -70,3 +88,36 @@ start_window_manager() {
   done
   fail "no window manager"
 }
+
+# The pixels near each flag colour in a screenshot (text is antialiased): red, green, orange.
+flag_pixels() {
+  convert "$1" -depth 8 rgb:- | python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+red = green = orange = 0
+for i in range(0, len(data) - 2, 3):
+    r, g, b = data[i], data[i + 1], data[i + 2]
+    if r > 200 and g < 60 and b < 60: red += 1
+    elif r < 60 and 100 < g < 160 and b < 60: green += 1
+    elif r > 200 and 80 < g < 140 and b < 90: orange += 1
+print(red, green, orange)'
+}
+
+# An XEmbed tray host; its PID is in $last.
+start_tray_host() { start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1; }
+
+# Polls a command for up to twenty seconds.
+wait_until() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+# Mapped windows of the program titled like it: id, width, height, left, top.
+windows() {
+  xwininfo -root -tree | python3 -c '
+import re, subprocess, sys
+for line in sys.stdin:
+    m = re.search(r"(0x[0-9a-f]+) \"Vetrasol Plivant\": \(\"plivant\".*?(\d+)x(\d+)[+-]\d+[+-]\d+\s+\+(-?\d+)\+(-?\d+)", line)
+    if m and "IsViewable" in subprocess.run(["xwininfo", "-id", m[1]], capture_output=True, text=True).stdout:
+        print(*m.groups())'
+}
+tray_icon() { windows | awk '$2 <= 64 && $3 <= 64 { print; exit }'; }
+popup_at() { windows | awk '$2 == 177 && $3 == 167 { print $4, $5; exit }'; }
+main_shown() { [[ -n "$(xdotool search --onlyvisible --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null)" ]]; }

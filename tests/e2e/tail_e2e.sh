@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # plivant-tail against wires served by socat (a server not written for this client): history
-# and live items on stdout in UTF-8, service lines in server.log next to the executable, exit 0
+# and live items on stdout in UTF-8, service lines in server.log beside a portable copy, exit 0
 # when the server closes; exit 1 with "Нет соединения" when no host accepts; --details.
 set -euo pipefail
 tail_bin=$1
@@ -8,6 +8,7 @@ work=$(mktemp -d)
 cleanup() { kill "${server:-}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 cp "$tail_bin" "$work/plivant-tail"
+: > "$work/servers.ini"  # a portable copy: its files stay beside it
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }

@@ -8,39 +8,20 @@ set -euo pipefail
 plivant=$1
 server_bin=$2
 source "$(dirname "$0")/lib.sh"
-keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ 2>/dev/null || true; fi; }
-# Polls a command for up to five seconds.
-wait_until() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 port=$(free_port); daytime=$(free_port); http=$(free_port)
 # No message.mid next to the program: no tune, so no sound device needed.
-install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
-  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000000' \
-  "\"порт\"=\"$port\"" '"количество новостей"="20"' \
-  '"Подключаться при включении"=dword:00000001' '"язык новостей"=dword:00000000' \
-  "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" "\"сервер времени\"=\"127.0.0.1:$daytime\""
+mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 20 0)
+install_client "$plivant" "${settings[@]}"
 start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
 start_xvfb
 start_window_manager
-start_tray_host() { start trayer --edge top --align left --widthtype request --height 32 >/dev/null 2>&1; }
 start_tray_host
 tray_host=$last
 # Without a session bus Qt docks its icon in the XEmbed tray host.
 start env -u DBUS_SESSION_BUS_ADDRESS "$work/bin/plivant" >"$app_log" 2>&1
 app=$last
 
-# Mapped windows of the program titled like it: id, width, height, left, top.
-windows() {
-  xwininfo -root -tree | python3 -c '
-import re, subprocess, sys
-for line in sys.stdin:
-    m = re.search(r"(0x[0-9a-f]+) \"Vetrasol Plivant\": \(\"plivant\".*?(\d+)x(\d+)[+-]\d+[+-]\d+\s+\+(-?\d+)\+(-?\d+)", line)
-    if m and "IsViewable" in subprocess.run(["xwininfo", "-id", m[1]], capture_output=True, text=True).stdout:
-        print(*m.groups())'
-}
-tray_icon() { windows | awk '$2 <= 64 && $3 <= 64 { print; exit }'; }
-popup_at() { windows | awk '$2 == 177 && $3 == 167 { print $4, $5; exit }'; }
-main_shown() { [[ -n "$(xdotool search --onlyvisible --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null)" ]]; }
 no_icon() { [[ -z "$(tray_icon)" ]]; }
 in_tray() { ! main_shown && ! no_icon; }
 shown_again() { main_shown && no_icon; }

@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QUrl>
 
+#include "core/VendorInfo.h"
 #include "settings/Settings.h"
 #include "skin/engine/TSkinEngine.h"
 #include "support/WaitFor.h"
 #include "ui/LinkLabel.h"
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"
-#include "ui/VendorInfo.h"
 
 namespace plivant {
 namespace {

@@ -8,6 +8,7 @@
 #include "DemoServer.h"
 #include "HeadlineServer.h"
 #include "NewsCatalog.h"
+#include "core/CommandLine.h"
 
 namespace {
 
@@ -30,7 +31,6 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("A demo news wire serving made-up forex news.");
-    parser.addHelpOption();
     parser.addOption({"port", "News port (default 2000).", "PORT", "2000"});
     parser.addOption({"rate", "Seconds between live items (default 4; 0: none).", "SECONDS", "4"});
     parser.addOption({"bind", "Address to listen on (default 127.0.0.1).", "ADDRESS", "127.0.0.1"});
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         {"daytime-port", "Also serve the daytime protocol (RFC 867) on PORT.", "PORT", "0"});
     parser.addOption(
         {"http-port", "Also serve the headline file /fxnews.txt over HTTP on PORT.", "PORT", "0"});
-    parser.process(app);
+    if (auto code = plivant::ParseCommandLine(parser, app.arguments())) return *code;
 
     bool portOk = false, rateOk = false, daytimeOk = false, httpOk = false;
     uint port = parser.value("port").toUInt(&portOk);
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     QHostAddress address(parser.value("bind"));
     if (!portOk || port > 65535 || !daytimeOk || daytimePort > 65535 || !httpOk ||
         httpPort > 65535 || !rateOk || rate < 0 || address.isNull()) {
-        parser.showHelp(2);
+        return plivant::UsageError(parser, "a port, rate or address out of range");
     }
 
     plivant::demo::NewsCatalog catalog;

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "ConsoleView.h"
+#include "core/AppPaths.h"
+#include "core/CommandLine.h"
 #include "feed/DetailsExchange.h"
 #include "feed/Endpoint.h"
 #include "feed/Feed.h"
@@ -38,7 +40,10 @@ int PrintDetails(const std::string& host, const std::string& port, const std::st
 int Tail(QCoreApplication& app, plivant::Settings& settings) {
     plivant::ConsoleView view;
     plivant::NewsStore store;
-    std::string log = (QCoreApplication::applicationDirPath() + "/server.log").toStdString();
+    // Where the window program keeps it: beside a portable copy, else in the user's state folder.
+    const QString logFile = plivant::AppPaths::ForThisProgram().ServerLogFile();
+    plivant::AppPaths::MakeFolderOf(logFile);
+    std::string log = logFile.toStdString();
     plivant::Feed feed({view, view, store, settings}, log);
     feed.AddObserver(&view);
     plivant::KeepAlive keepAlive(feed);
@@ -52,17 +57,17 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("Prints the news of a news wire, history first, then live.");
-    parser.addHelpOption();
     parser.addOption({"port", "Port of the news servers (default 2000).", "PORT", "2000"});
     parser.addOption({"count", "Number of history items (default 100).", "N", "100"});
     parser.addOption({"lang", "News language: rus or eng (default rus).", "LANG", "rus"});
     parser.addOption({"details", "Print the full text of one item and exit.", "ID"});
     parser.addPositionalArgument("HOST", "News servers, tried in order.", "HOST [HOST...]");
-    parser.process(app);
+    if (auto code = plivant::ParseCommandLine(parser, app.arguments())) return *code;
 
     const QStringList hosts = parser.positionalArguments();
     const QString lang = parser.value("lang");
-    if (hosts.isEmpty() || (lang != "rus" && lang != "eng")) parser.showHelp(2);
+    if (hosts.isEmpty()) return plivant::UsageError(parser, "no HOST given");
+    if (lang != "rus" && lang != "eng") return plivant::UsageError(parser, "--lang: rus or eng");
     try {
         std::string port = plivant::ToWire(parser.value("port"));
         if (parser.isSet("details")) {

@@ -7,7 +7,17 @@
 
 namespace skin {
 
+namespace {
+QStringList& HostFolders() {
+    static QStringList folders;
+    return folders;
+}
+}  // namespace
+
+void SetSkinSearchFolders(const QStringList& folders) { HostFolders() = folders; }
+
 QStringList SkinSearchFolders() {
+    if (!HostFolders().isEmpty()) return HostFolders();
     QStringList folders;
     if (QCoreApplication::instance()) folders << QCoreApplication::applicationDirPath();
     folders << QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);

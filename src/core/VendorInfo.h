@@ -11,5 +11,7 @@ inline constexpr const char* kMailSoftware = "soft@vetrasol.example";
 
 inline constexpr const char* kTitle = "Vetrasol Plivant";
 inline constexpr const char* kVersionText = "1.0 beta";
+// The name of the desktop entry, the metainfo and the Wayland application id.
+inline constexpr const char* kDesktopId = "example.vetrasol.Plivant";
 
 }  // namespace plivant::vendor
