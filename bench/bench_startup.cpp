@@ -162,7 +162,7 @@ void BM_StartToVisibleWindow(benchmark::State& state) {
     state.counters["skinned_per_unskinned"] =
         Median(painted["client"]) / Median(painted["unskinned"]);
 }
-BENCHMARK(BM_StartToVisibleWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_StartToVisibleWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
 
 // Resident memory 5 s after the start, when the history is in and the clock runs.
 void BM_ResidentAfterFiveSeconds(benchmark::State& state) {

@@ -17,8 +17,8 @@ FluidApi Load() {
     void* handle = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
     if (!handle) throw MediaError(std::string("Cannot load the synthesizer: ") + dlerror());
     FluidApi api;
-#define PLIVANT_FLUID_RESOLVE(name)                                                        \
-    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name));                 \
+#define PLIVANT_FLUID_RESOLVE(name)                                        \
+    api.name = reinterpret_cast<decltype(api.name)>(dlsym(handle, #name)); \
     if (!api.name) throw MediaError("The synthesizer lacks " #name);
     PLIVANT_FLUID_FUNCTIONS(PLIVANT_FLUID_RESOLVE)
 #undef PLIVANT_FLUID_RESOLVE

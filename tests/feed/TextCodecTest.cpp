@@ -20,9 +20,9 @@ TEST(TextCodec, EveryByteReadsAsTheSystemsConverterReadsIt) {
 TEST(TextCodec, TextsWithoutABytePutTheConvertersMark) {
     const QString texts[] = {
         QString::fromUtf8("Курс € и № — «ёлка»"),
-        QString::fromUtf8("ü 中 \U0001F600 end"),     // no byte, one letter beyond the plane
+        QString::fromUtf8("ü 中 \U0001F600 end"),            // no byte, one letter beyond the plane
         QString(QChar(0xDC00)) + "a" + QChar(0xD800) + "b",  // halves of pairs inside
-        QString("tail") + QChar(0xD800),                      // a half pair at the end
+        QString("tail") + QChar(0xD800),                     // a half pair at the end
         QString(),
     };
     for (const QString& text : texts) {
