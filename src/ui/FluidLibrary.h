@@ -5,14 +5,16 @@
 namespace plivant {
 
 // The synthesizer's functions the tune player calls, as pointers.
-#define PLIVANT_FLUID_FUNCTIONS(X)                                                               \
-    X(new_fluid_settings)                                                                        \
-    X(delete_fluid_settings) X(fluid_settings_dupstr) X(fluid_free) X(fluid_settings_setnum)     \
-        X(fluid_settings_setstr) X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload)  \
-            X(fluid_synth_all_sounds_off) X(new_fluid_audio_driver) X(delete_fluid_audio_driver) \
-                X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add)                   \
-                    X(fluid_player_play) X(fluid_player_stop) X(fluid_player_get_status)         \
-                        X(fluid_is_midifile) X(fluid_set_log_function)
+// clang-format off
+#define PLIVANT_FLUID_FUNCTIONS(X)                                                        \
+    X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_dupstr) X(fluid_free) \
+    X(fluid_settings_setnum) X(fluid_settings_setstr)                                     \
+    X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload)                        \
+    X(fluid_synth_all_sounds_off) X(new_fluid_audio_driver) X(delete_fluid_audio_driver)  \
+    X(new_fluid_player) X(delete_fluid_player) X(fluid_player_add) X(fluid_player_play)   \
+    X(fluid_player_stop) X(fluid_player_get_status) X(fluid_is_midifile)                  \
+    X(fluid_set_log_function)
+// clang-format on
 
 struct FluidApi {
 #define PLIVANT_FLUID_POINTER(name) decltype(&::name) name = nullptr;
