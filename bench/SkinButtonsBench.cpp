@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace {

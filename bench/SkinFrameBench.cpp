@@ -9,9 +9,10 @@
 #include <QWindow>
 #include <ctime>
 
-#include "BuiltinSkin.h"
 #include "settings/Settings.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
+#include "skin/windows/TSkinWindow.h"
 #include "ui/TForm4.h"
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"

@@ -1,7 +1,7 @@
 // Loading the built-in skin from its bytes to ready resources, as the engine does at start-up.
 #include <benchmark/benchmark.h>
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/data/SkinReader.h"
 #include "skin/data/SkinResources.h"
 

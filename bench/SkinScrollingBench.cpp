@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <QScrollBar>
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace {

@@ -1,189 +1,113 @@
-// Start-up of the client as a user sees it, against a plain Qt main window (menu bar, 101-row
-// table, status bar) measured in the same run: from the program's start to its main window
-// mapped on an X server of its own (Xvfb, no window manager) and first drawn into, and the
-// resident memory 5 s after the start. The client runs once skinned and once with the skin off
-// (PLIVANT_SKIN=off), against the demo wire. Each iteration starts all three programs in turn,
-// so that a busy machine weighs on all of them alike; the counters are medians.
+// The program's start-up, to its window on the screen, with no archive and with one of a million
+// items: the archive opens after the window shows, so its size must not count.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
+#include <QApplication>
 #include <QFile>
-#include <QStringDecoder>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QTemporaryDir>
-#include <algorithm>
+#include <QWindow>
 #include <chrono>
-#include <optional>
-#include <random>
-#include <thread>
 
-#include "ChildProcess.h"
-#include "WindowWatch.h"
+#include "ArchiveBenchItems.h"
+#include "BenchView.h"
+#include "ClientApp.h"
+#include "core/AppPaths.h"
+#include "archive/ArchiveFile.h"
+#include "archive/BatchWriter.h"
+#include "archive/Sqlite.h"
+#include "feed/TextCodec.h"
 
 namespace {
 
-using namespace plivant::bench;
-using namespace std::chrono_literals;
+using namespace plivant;
 using Clock = std::chrono::steady_clock;
-using Env = std::map<std::string, std::string>;
+using bench::SpinUntil;
 
-struct Program {
-    const char* Name;
-    std::vector<std::string> Command;
-    std::string Title;
-    Env Environment;
-};
-
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-int FreePort() {
-    static std::mt19937 random{std::random_device{}()};
-    return 20000 + int(random() % 20000);
-}
-
-// An X server, the demo wire and a configuration of the client's own, for the whole run.
-class Stage {
-public:
-    Stage() {
-        for (int attempt = 0; attempt < 20 && !watch_; ++attempt) StartDisplay();
-        if (!watch_) return;
-        const int port = FreePort(), daytime = port + 1, http = port + 2;
-        server_.emplace(
-            std::vector<std::string>{PLIVANT_DEMO_SERVER, "--port", std::to_string(port),
-                                     "--daytime-port", std::to_string(daytime), "--http-port",
-                                     std::to_string(http), "--rate", "0"},
-            Env{});
-        WriteConfiguration(port, daytime, http);
+// A configuration that starts no feed and asks no service, and an archive of `items` items in
+// the data folder.
+struct Installation {
+    explicit Installation(int64_t items) {
+        QDir(dir.path()).mkpath("config/Brellan");
+        QDir(dir.path()).mkpath("data/plivant");
+        QFile registry(dir.filePath("config/Brellan/Plivant.reg"));
+        registry.open(QIODevice::WriteOnly);
+        registry.write(
+            Utf8ToWire(
+                "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n"
+                "\"показывать время\"=dword:00000000\r\n\"показывать ID\"=dword:00000000\r\n"
+                "\"показывать дату\"=dword:00000000\r\n\"показывать флаги\"=dword:00000001\r\n"
+                "\"порт\"=\"9\"\r\n\"количество новостей\"=\"100\"\r\n"
+                "\"Подключаться при включении\"=dword:00000000\r\n"
+                "\"язык новостей\"=dword:00000000\r\n"
+                "\"адрес заголовков\"=\"http://127.0.0.1:9/fxnews.txt\"\r\n"
+                "\"сервер времени\"=\"127.0.0.1:9\"\r\n\r\n")
+                .c_str());
+        registry.close();
+        if (items > 0) Fill(dir.filePath("data/plivant/archive.sqlite3").toStdString(), items);
     }
-
-    WindowWatch* Watch() { return watch_ ? &*watch_ : nullptr; }
-    const std::string& Display() const { return display_; }
-    std::string Config() const { return dir_.filePath("config").toStdString(); }
-    std::string Runtime() const { return dir_.filePath("runtime").toStdString(); }
-
-private:
-    void StartDisplay() {
-        const std::string display = ":" + std::to_string(1000 + FreePort() % 30000);
-        if (QFile::exists(QString("/tmp/.X%1-lock").arg(display.substr(1).c_str()))) return;
-        xvfb_.reset();
-        xvfb_.emplace(std::vector<std::string>{"/usr/bin/Xvfb", display, "-screen", "0",
-                                               "1280x1024x24", "-nolisten", "tcp", "-noreset"},
-                      Env{});
-        for (int i = 0; i < 100 && xvfb_->Running(); ++i) {
-            try {
-                watch_.emplace(display);
-                display_ = display;
-                return;
-            } catch (const std::exception&) {
-                std::this_thread::sleep_for(50ms);
+    void Use() const {
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    }
+    static void Fill(const std::string& path, int64_t count) {
+        const bench::DemoItems demo;
+        auto archive = OpenForWriting(path);
+        BatchWriter writer(*archive.Db);
+        std::vector<ArchiveItem> batch;
+        for (int64_t n = 0; n < count; ++n) {
+            batch.push_back(demo.At(n, true));
+            if (batch.size() == 5000) {
+                writer.Write(batch);
+                batch.clear();
             }
         }
+        writer.Write(batch);
+        archive.Db->Exec("PRAGMA wal_checkpoint(TRUNCATE)");
     }
-
-    void WriteConfiguration(int port, int daytime, int http) {
-        QDir(dir_.path()).mkpath("config/Brellan");
-        QDir(dir_.path()).mkpath("runtime");
-        QFile::setPermissions(dir_.filePath("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile servers(dir_.filePath("config/Brellan/servers.ini"));
-        if (servers.open(QIODevice::WriteOnly)) servers.write("127.0.0.1");
-        const QString text =
-            QString::fromUtf8(
-                "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Brellan\\Plivant]\r\n"
-                "\"показывать время\"=dword:00000001\r\n\"показывать ID\"=dword:00000001\r\n"
-                "\"показывать дату\"=dword:00000001\r\n\"показывать флаги\"=dword:00000001\r\n"
-                "\"порт\"=\"%1\"\r\n\"количество новостей\"=\"100\"\r\n"
-                "\"Подключаться при включении\"=dword:00000001\r\n\"язык "
-                "новостей\"=dword:00000000\r\n"
-                "\"адрес заголовков\"=\"http://127.0.0.1:%2/fxnews.txt\"\r\n"
-                "\"сервер времени\"=\"127.0.0.1:%3\"\r\n\r\n")
-                .arg(port)
-                .arg(http)
-                .arg(daytime);
-        QFile registry(dir_.filePath("config/Brellan/Plivant.reg"));
-        if (registry.open(QIODevice::WriteOnly)) {
-            registry.write(QStringEncoder("windows-1251").encode(text));
-        }
-    }
-
-    QTemporaryDir dir_;
-    std::optional<ChildProcess> xvfb_;
-    std::optional<WindowWatch> watch_;
-    std::optional<ChildProcess> server_;
-    std::string display_;
+    QTemporaryDir dir;
 };
 
-Stage& TheStage() {
-    static Stage stage;
-    return stage;
+QMainWindow* MainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<QMainWindow*>(widget)) return window;
+    }
+    return nullptr;
 }
 
-std::vector<Program> Programs() {
-    const Stage& stage = TheStage();
-    const Env base{{"DISPLAY", stage.Display()},
-                   {"QT_QPA_PLATFORM", "xcb"},
-                   {"XDG_CONFIG_HOME", stage.Config()},
-                   {"XDG_RUNTIME_DIR", stage.Runtime()}};
-    Env skinOff = base;
-    skinOff["PLIVANT_SKIN"] = "off";
-    const std::string client = "Vetrasol Plivant 1.0 beta";
-    return {{"plain", {PLIVANT_PLAIN_WINDOW}, "Plain window", base},
-            {"client", {PLIVANT_CLIENT}, client, base},
-            {"unskinned", {PLIVANT_CLIENT}, client, skinOff}};
-}
-
-// Program start to the main window mapped, and to its first drawing.
-void BM_StartToVisibleWindow(benchmark::State& state) {
-    WindowWatch* watch = TheStage().Watch();
-    if (!watch) return state.SkipWithError("no X server");
-    const std::vector<Program> programs = Programs();
-    std::map<std::string, std::vector<double>> mapped, painted;
+// From nothing to the main window on the screen; the archive's opening, which follows, is
+// counted apart (until the status bar's tooltip names the archive).
+void Startup(benchmark::State& state, const Installation& installation) {
+    installation.Use();
+    double archiveReady = 0;
     for (auto _ : state) {
-        for (const Program& program : programs) {
-            const auto start = Clock::now();
-            ChildProcess child(program.Command, program.Environment);
-            auto times = watch->WaitFor(program.Title, 20s);
-            if (!times) return state.SkipWithError(program.Name);
-            mapped[program.Name].push_back(Seconds(times->Mapped - start));
-            painted[program.Name].push_back(Seconds(times->Painted - start));
-        }
-        state.SetIterationTime(mapped["client"].back());
+        const auto start = Clock::now();
+        ClientApp client(AppPaths::ForThisProgram());
+        client.Show();
+        QMainWindow* window = MainWindow();
+        SpinUntil([&] { return window->windowHandle() && window->windowHandle()->isExposed(); });
+        state.PauseTiming();
+        SpinUntil([&] { return window->statusBar()->toolTip().contains("archive.sqlite3"); });
+        archiveReady += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        state.ResumeTiming();
     }
-    for (const Program& program : programs) {
-        state.counters[std::string(program.Name) + "_mapped_s"] = Median(mapped[program.Name]);
-        state.counters[std::string(program.Name) + "_painted_s"] = Median(painted[program.Name]);
-    }
-    state.counters["client_per_plain"] = Median(painted["client"]) / Median(painted["plain"]);
-    state.counters["skinned_per_unskinned"] =
-        Median(painted["client"]) / Median(painted["unskinned"]);
+    state.counters["archive_ready_ms"] = archiveReady / double(state.iterations());
 }
-BENCHMARK(BM_StartToVisibleWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
 
-// Resident memory 5 s after the start, when the history is in and the clock runs.
-void BM_ResidentAfterFiveSeconds(benchmark::State& state) {
-    if (!TheStage().Watch()) return state.SkipWithError("no X server");
-    const std::vector<Program> programs = Programs();
-    std::map<std::string, std::vector<double>> resident;
-    for (auto _ : state) {
-        for (const Program& program : programs) {
-            const auto start = Clock::now();
-            ChildProcess child(program.Command, program.Environment);
-            std::this_thread::sleep_until(start + 5s);
-            if (!child.Running()) return state.SkipWithError(program.Name);
-            resident[program.Name].push_back(double(child.ResidentBytes()) / (1 << 20));
-        }
-    }
-    for (const Program& program : programs) {
-        state.counters[std::string(program.Name) + "_MiB"] = Median(resident[program.Name]);
-    }
+void BM_StartupWithoutArchive(benchmark::State& state) {
+    static const Installation none(0);
+    Startup(state, none);
 }
-BENCHMARK(BM_ResidentAfterFiveSeconds)->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(BM_StartupWithoutArchive)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+void BM_StartupWithMillionItemArchive(benchmark::State& state) {
+    static const Installation million(1000000);
+    Startup(state, million);
+}
+BENCHMARK(BM_StartupWithMillionItemArchive)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->UseRealTime();
 
 }  // namespace
-
-BENCHMARK_MAIN();

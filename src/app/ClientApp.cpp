@@ -3,8 +3,12 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QTimer>
 
+#include "ArchiveOptions.h"
 #include "WindowActivation.h"
+#include "archive/Archive.h"
+#include "archive/FeedArchiver.h"
 #include "core/VendorInfo.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
@@ -16,6 +20,7 @@
 #include "skin/engine/SkinFileSearch.h"
 #include "skin/engine/TSkinEngine.h"
 #include "ui/AfterFirstPaint.h"
+#include "ui/ArchiveNotices.h"
 #include "ui/GridDetails.h"
 #include "ui/HealthIndicator.h"
 #include "ui/LinkLabel.h"
@@ -25,6 +30,8 @@
 #include "ui/TMainForm1.h"
 #include "ui/TfmAbout.h"
 #include "ui/TfmPopup.h"
+#include "ui/TfmSearch.h"
+#include "ui/UiThread.h"
 
 namespace plivant {
 
@@ -53,6 +60,9 @@ void SeedServersFile(const AppPaths& paths, const ServersFile& servers) {
     }
 }
 
+// What the archive may take at the end to write the items still in hand.
+constexpr std::chrono::milliseconds kFinalWrite{1000};
+
 }  // namespace
 
 void ClientApp::FeedLink::FeedSettingsClosed(bool feedSettingsChanged) {
@@ -80,6 +90,9 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     AppPaths::MakeFolderOf(paths.ServersFile());
     AppPaths::MakeFolderOf(paths.ServerLogFile());
     tuneFile_ = paths.TuneFile();
+    // Nothing touches the archive's file before Show.
+    archive_ = std::make_unique<Archive>(ProgramArchiveOptions(store_));
+    feedArchiver_ = std::make_unique<FeedArchiver>(*archive_);
     // The windows come into being in start-up order. The settings dialog loads the settings, so
     // it is made before the main window shows (an error reading them comes first); the tray,
     // the details window, the popup and the About window wait for the main window's first
@@ -101,6 +114,7 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     main_->Details().ShowError = [this](const QString& text) {
         QMessageBox::critical(main_.get(), vendor::kTitle, text);
     };
+    WireArchive();
 
     addresses_ = LoadServiceAddresses(store_);
     startup_ =
@@ -133,14 +147,38 @@ void ClientApp::WireTrayAndPopup() {
     popup_->IsInTray = [this] { return tray_->IsInTray(); };
     // The window comes to the front; the icon and the tray state stay.
     popup_->ShowMainWindow = [this] { tray_->ShowWindow(); };
-    popup_->ReportMediaError = [this](const QString& text) {
-        // Not modal: neither the feed's hand-off nor the tray icon may wait for the user.
-        auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
-                                    main_.get());
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        box->show();
+    popup_->ReportMediaError = [this](const QString& text) { ShowError(text); };
+}
+
+void ClientApp::ShowError(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
+                                main_.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+void ClientApp::WireArchive() {
+    main_->NewsFeed().AddObserver(feedArchiver_.get());
+    main_->Details().SetArchive(archive_.get());
+    main_->ShowSearch = [this] { ShowSearch(); };
+    archiveNotices_ = std::make_unique<ArchiveNotices>(
+        main_->Status(), [this](const QString& text) { ShowError(text); });
+    std::weak_ptr<int> alive = alive_;
+    archive_->OnStatus = [this, alive](const ArchiveStatus& status) {
+        PostToUiThread([this, alive, status] {
+            if (alive.lock()) archiveNotices_->Show(status);
+        });
     };
+    // The last items in hand are written before the program ends.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_.get(),
+                     [this] { archive_->Flush(kFinalWrite); });
+}
+
+void ClientApp::ShowSearch() {
+    MakeLaterParts();
+    if (!search_) search_ = std::make_unique<TfmSearch>(*archive_, settings_, details_.get());
+    search_->ShowSearch();
 }
 
 void ClientApp::Show(bool minimized) {
@@ -150,7 +188,17 @@ void ClientApp::Show(bool minimized) {
         tray_->HideToTray();
     } else {
         main_->show();
-        new AfterFirstPaint(*main_, [this] { MakeLaterParts(); });
+    }
+    // After the window's first picture: neither the other windows nor a large archive may make
+    // the start slower. A start in the tray has no picture to wait for.
+    auto afterStart = [this] {
+        MakeLaterParts();
+        archive_->Open();
+    };
+    if (main_->isVisible()) {
+        new AfterFirstPaint(*main_, afterStart);
+    } else {
+        QTimer::singleShot(0, main_.get(), afterStart);
     }
     startup_->Start();
 }

@@ -15,7 +15,10 @@ class QLabel;
 
 namespace plivant {
 
+class Archive;
+class ArchiveNotices;
 class ClockThread;
+class FeedArchiver;
 class FeedHealth;
 class HealthIndicator;
 class MainTray;
@@ -24,6 +27,7 @@ class TForm4;
 class TMainForm1;
 class TfmAbout;
 class TfmPopup;
+class TfmSearch;
 
 // The news client's windows and what ties them together, made in start-up order.
 class ClientApp {
@@ -56,12 +60,19 @@ private:
 
     void MakeLaterParts();
     void WireTrayAndPopup();
+    void WireArchive();
+    void ShowSearch();
     void StartClock();
+    // A message that waits for nobody: neither the feed's hand-off nor the tray may be held.
+    void ShowError(const QString& text);
 
     Settings settings_;
     RegistryStore store_;
     FeedLink feedLink_;
     BannerLabel banner_;
+    // Before the windows: the feed and the details of the main window hand items to it.
+    std::unique_ptr<Archive> archive_;
+    std::unique_ptr<FeedArchiver> feedArchiver_;
     std::unique_ptr<TMainForm1> main_;
     std::unique_ptr<MainTray> tray_;
     std::unique_ptr<HealthIndicator> health_;
@@ -70,10 +81,14 @@ private:
     std::unique_ptr<TFormProp> formProp_;
     std::unique_ptr<TfmPopup> popup_;
     std::unique_ptr<TfmAbout> about_;
+    std::unique_ptr<TfmSearch> search_;  // made when first asked for
+    std::unique_ptr<ArchiveNotices> archiveNotices_;
     QString tuneFile_;
     ServiceAddresses addresses_;
     std::unique_ptr<StartupTimer> startup_;
     std::unique_ptr<ClockThread> clock_;
+    // Answers of the archive's threads reach the windows only while this lives.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace plivant

@@ -9,6 +9,7 @@ namespace plivant {
 class MainView;
 class NewsPopup;
 class NewsStore;
+struct NewsRecord;
 struct Settings;
 
 // What the feed acts on. All of it belongs to the UI thread.
@@ -58,6 +59,9 @@ public:
     virtual ~FeedObserver() = default;
     // Every news item as it is put into the grid (history rows past the grid's end included).
     virtual void NewsArrived(const std::string& rowText) {}
+    // Every record as it is stored, history and live, with the server it came from and the
+    // language asked for (the setting's index). Texts are the wire's bytes.
+    virtual void RecordStored(const NewsRecord& record, const std::string& server, int language) {}
     virtual void LiveReaderStarted() {}
     // The feed stopped and nothing reads the wire any more. Not told of a feed that a newer
     // start replaced.

@@ -140,7 +140,10 @@ FeedWorker::Outcome FeedWorker::LoadHistory(Connection& connection) {
                 std::string rowText = item.Record.RowText();
                 if (row < MainView::kRows) c.View.SetRowText(row, rowText);
                 if (c.View.IsInTray()) FeedPopup(c.Popup, rowText);
-                shared_.Notify([&](FeedObserver& o) { o.NewsArrived(rowText); });
+                shared_.Notify([&](FeedObserver& o) {
+                    o.NewsArrived(rowText);
+                    o.RecordStored(item.Record, shared_.SelectedServer, job_.NewsLanguage);
+                });
                 ++row;
             }
         });
@@ -184,6 +187,9 @@ void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
                 c.Store.StoreRecord(slot, item.Record);
                 c.Store.SetInfoLine(slot, BuildInfoLine(item.Record, c.Options));
                 ShowLiveItem(item.Record.RowText());
+                shared_.Notify([&](FeedObserver& o) {
+                    o.RecordStored(item.Record, shared_.SelectedServer, job_.NewsLanguage);
+                });
             }
         });
     }

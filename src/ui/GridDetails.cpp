@@ -1,5 +1,6 @@
 #include "ui/GridDetails.h"
 
+#include "archive/FeedArchiver.h"
 #include "feed/FeedTexts.h"
 #include "feed/MainView.h"
 #include "feed/NewsStore.h"
@@ -18,7 +19,7 @@ GridDetails::GridDetails(NewsGrid& grid, MainView& view, const NewsStore& store,
       store_(store),
       settings_(settings),
       selectedServer_(std::move(selectedServer)),
-      fetcher_(limit) {}
+      finder_(nullptr, limit) {}
 
 void GridDetails::StringGrid1DblClick() { OpenRow(grid_.HoverRow()); }
 
@@ -33,24 +34,41 @@ void GridDetails::OpenRow(int row) {
     if (!attachment.empty() && attachment.front() == '1') {
         view_.SetStatusText(2, texts::Loading());
         view_.RepaintStatus();
-        fetcher_.Fetch(selectedServer_(), settings_.Port, store_.IdCopies(slot),
-                       [this](const std::string& text, const std::string& error) {
-                           Fetched(text, error);
-                       });
+        finder_.Find(
+            RequestFor(slot), [this](const QString& text) { Shown(text); },
+            [this](const std::string& error) { Failed(error); },
+            [this](const QString& text) {
+                if (details_ && details_->isVisible()) details_->ReplaceText(text);
+            });
         return;
     }
-    if (!cell.isEmpty() && details_) details_->ShowText(cell);
+    if (cell.isEmpty() || !details_) return;
+    finder_.ShownElsewhere();
+    details_->ShowText(cell);
 }
 
-void GridDetails::Fetched(const std::string& text, const std::string& error) {
-    if (!error.empty()) {
-        // The fetch never started: free the status panel and say why.
-        view_.SetStatusText(2, {});
-        if (ShowError) ShowError(FromWire(error));  // it quotes the port as typed
-        return;
-    }
-    if (details_) details_->ShowText(FromWire(text));
+FullTextFinder::Request GridDetails::RequestFor(int slot) const {
+    NewsRecord record;
+    record.Id = store_.Ids(slot);
+    record.Time = store_.Times(slot);
+    record.Date = store_.Dates(slot);
+    record.Important = store_.ImportantFlags(slot);
+    record.Attachment = store_.AttachmentFlags(slot);
+    record.Text = store_.Texts(slot);
+    const std::string server = selectedServer_();
+    return {ArchiveItemOf(record, server, settings_.NewsLanguage), server, settings_.Port,
+            store_.IdCopies(slot)};
+}
+
+void GridDetails::Shown(const QString& text) {
+    if (details_) details_->ShowText(text);
     view_.SetStatusText(2, {});
+}
+
+void GridDetails::Failed(const std::string& error) {
+    // The fetch never started: free the status panel and say why.
+    view_.SetStatusText(2, {});
+    if (ShowError) ShowError(FromWire(error));  // it quotes the port as typed
 }
 
 }  // namespace plivant

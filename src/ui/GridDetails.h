@@ -3,12 +3,13 @@
 #include <functional>
 #include <string>
 
-#include "feed/DetailsFetcher.h"
+#include "ui/FullTextFinder.h"
 
 class QWidget;
 
 namespace plivant {
 
+class Archive;
 class MainView;
 class NewsGrid;
 class NewsStore;
@@ -16,8 +17,9 @@ class TForm4;
 struct Settings;
 
 // The grid's double-click and Enter: the item under the pointer (or the selected one) in the
-// details window, its full text fetched from the selected server when it has one. The fetch runs off the UI thread; the
-// loading text in status panel 2 marks it and holds further double-clicks and pointer tracking.
+// details window, its full text from the archive or fetched from the selected server when it has one. The fetch runs off the
+// UI thread; the loading text in status panel 2 marks it and holds further double-clicks and
+// pointer tracking.
 class GridDetails {
 public:
     GridDetails(NewsGrid& grid, MainView& view, const NewsStore& store, const Settings& settings,
@@ -25,6 +27,8 @@ public:
                 std::chrono::milliseconds limit = DetailsFetcher::kLimit);
 
     void SetDetailsWindow(TForm4* window) { details_ = window; }
+    // Full texts are kept in and served from the archive from now on.
+    void SetArchive(Archive* archive) { finder_.SetArchive(archive); }
     // Reports an error to the user (a message box in the program).
     std::function<void(const QString&)> ShowError;
 
@@ -35,7 +39,9 @@ public:
 
 private:
     void OpenRow(int row);
-    void Fetched(const std::string& text, const std::string& error);
+    FullTextFinder::Request RequestFor(int slot) const;
+    void Shown(const QString& text);
+    void Failed(const std::string& error);
 
     NewsGrid& grid_;
     MainView& view_;
@@ -43,7 +49,7 @@ private:
     const Settings& settings_;
     std::function<std::string()> selectedServer_;
     TForm4* details_ = nullptr;
-    DetailsFetcher fetcher_;
+    FullTextFinder finder_;
 };
 
 }  // namespace plivant

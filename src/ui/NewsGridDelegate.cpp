@@ -27,26 +27,32 @@ int NewsGridDelegate::NewsCount() const {
     return lastValidCount_;
 }
 
-void NewsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const {
+void PaintNewsCell(QPainter* painter, const QStyleOptionViewItem& option, const QString& text,
+                   std::optional<QColor> flagColor) {
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette& palette = option.palette;
     painter->save();
     painter->fillRect(option.rect, selected ? palette.color(QPalette::Highlight)
                                             : FromColorRef(kNewsBackground));
-    const QString text = index.data(Qt::DisplayRole).toString();
     QColor color = selected ? palette.color(QPalette::HighlightedText)
                             : palette.color(QPalette::WindowText);
+    painter->setFont(option.font);
+    painter->setPen(flagColor.value_or(color));
+    const int baseline = option.rect.top() + 2 + QFontMetrics(option.font).ascent();
+    painter->drawText(QPoint(option.rect.left() + 2, baseline), text);
+    painter->restore();
+}
+
+void NewsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    std::optional<QColor> color;
     const int row = index.row();
     if (row <= NewsCount() && !text.isEmpty()) {
         int slot = NewsStore::ViewSlot(row);
         color = FlagColor(store_.ImportantCopies(slot), store_.AttachmentCopies(slot));
     }
-    painter->setFont(option.font);
-    painter->setPen(color);
-    const int baseline = option.rect.top() + 2 + QFontMetrics(option.font).ascent();
-    painter->drawText(QPoint(option.rect.left() + 2, baseline), text);
-    painter->restore();
+    PaintNewsCell(painter, option, text, color);
 }
 
 }  // namespace plivant

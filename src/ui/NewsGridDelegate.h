@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QStyledItemDelegate>
+#include <optional>
 
 namespace plivant {
 
 class NewsStore;
 struct Settings;
+
+// Draws a cell the grid's way: selection or background fill, the text 2 pixels in from the
+// top-left corner, in `flagColor` when given, else in the palette's text colour.
+void PaintNewsCell(QPainter* painter, const QStyleOptionViewItem& option, const QString& text,
+                   std::optional<QColor> flagColor);
 
 // Draws a grid cell: the grid's own look (selection or background fill, text 2 pixels in from
 // the top-left corner), with the text coloured by the item's flags for rows within the news

@@ -34,12 +34,16 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowCloseButt
 }
 
 void TForm4::ShowText(const QString& text) {
-    QString plain = text;
-    plain.replace("\r\n", "\n");
-    memo_->setPlainText(plain);
+    ReplaceText(text);
     show();
     raise();
     activateWindow();
+}
+
+void TForm4::ReplaceText(const QString& text) {
+    QString plain = text;
+    plain.replace("\r\n", "\n");
+    memo_->setPlainText(plain);
 }
 
 }  // namespace plivant

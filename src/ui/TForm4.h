@@ -14,6 +14,8 @@ public:
 
     // Puts the text into the memo and shows the window in front.
     void ShowText(const QString& text);
+    // Puts the text into the memo, leaving the window where it is.
+    void ReplaceText(const QString& text);
     QPlainTextEdit* Memo1() const { return memo_; }
 
 private:

@@ -23,7 +23,7 @@
 #include "ui/TForm4.h"
 #include "ui/WindowMainView.h"
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace plivant {
@@ -143,6 +143,10 @@ void TMainForm1::BuildMenu() {
     menu->setObjectName("nmMenu");
     AddItem(menu, "mnRefresh", QString::fromUtf8("Обновить новости"), 6, Qt::Key_F5,
             [this] { health_->Refresh(); });
+    AddItem(menu, "mnSearch", QString::fromUtf8("Поиск в архиве..."), -1, Qt::CTRL | Qt::Key_F,
+            [this] {
+                if (ShowSearch) ShowSearch();
+            });
     menu->addSeparator()->setObjectName("N2");
     AddItem(menu, "mnToTray", QString::fromUtf8("Убрать в трей"), 4, Qt::CTRL | Qt::Key_T, [this] {
         if (MinimizeToTray) MinimizeToTray(); else showMinimized();

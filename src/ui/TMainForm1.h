@@ -51,6 +51,7 @@ public:
     void SetPopup(NewsPopup* popup) { popup_.Target = popup; }
     std::function<void()> ShowSettings;  // modal settings dialog
     std::function<void()> ShowAbout;     // modal About window
+    std::function<void()> ShowSearch;    // the archive's search window
     std::function<void()> BannerClick;   // the headline banner's link
     std::function<void()> MinimizeToTray;
     std::function<bool()> IsInTray;

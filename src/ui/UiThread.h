@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
@@ -23,6 +24,14 @@ R RunOnUiThreadFor(QObject* context, F&& fn) {
     R result{};
     RunOnUiThread(context, [&] { result = fn(); });
     return result;
+}
+
+// Queues fn for the UI thread's event loop and returns at once; any thread. Whatever fn uses
+// must be checked for still being there when it runs.
+template <typename F>
+void PostToUiThread(F&& fn) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::forward<F>(fn),
+                              Qt::QueuedConnection);
 }
 
 }  // namespace plivant

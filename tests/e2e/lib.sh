@@ -79,6 +79,16 @@ start_xvfb() {
   fail "no X server on $DISPLAY"
 }
 
+# The first window titled exactly $1, waited for up to 30 s; its id in $window.
+find_window() {
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [[ -n "$window" ]] && return 0
+    sleep 0.1
+  done
+  fail "no window titled '$1'"
+}
+
 # Openbox as window manager, once it has taken over the screen.
 start_window_manager() {
   start openbox >/dev/null 2>&1

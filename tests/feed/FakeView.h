@@ -10,6 +10,7 @@
 
 #include "feed/FeedContext.h"
 #include "feed/MainView.h"
+#include "feed/Protocol.h"
 #include "feed/TextCodec.h"
 
 namespace plivant::test {
@@ -59,6 +60,9 @@ public:
     }
 
     void NewsArrived(const std::string& rowText) override { arrived.push_back(rowText); }
+    void RecordStored(const NewsRecord& record, const std::string& server, int language) override {
+        stored.push_back(record.Id + " " + server + " " + std::to_string(language));
+    }
     void LiveReaderStarted() override { ++liveStarted; }
     void FeedEnded(FeedEnd why) override {
         ends.push_back(why);
@@ -79,6 +83,7 @@ public:
     int noServer = 0, liveStarted = 0, liveEnded = 0;
     std::vector<FeedEnd> ends;
     std::vector<std::string> arrived;
+    std::vector<std::string> stored;  // "id server language" of every record stored
 
 private:
     static void OnUiThread() {

@@ -50,6 +50,7 @@ TEST_F(MainWindow, MenuItemsAndShortcuts) {
     };
     const Item items[] = {
         {"mnRefresh", "Обновить новости", QKeySequence(Qt::Key_F5)},
+        {"mnSearch", "Поиск в архиве...", QKeySequence(Qt::CTRL | Qt::Key_F)},
         {"mnToTray", "Убрать в трей", QKeySequence(Qt::CTRL | Qt::Key_T)},
         {"mnProperties", "Настройки", QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"mnExit", "Выход", QKeySequence(Qt::CTRL | Qt::Key_F4)},
@@ -61,13 +62,16 @@ TEST_F(MainWindow, MenuItemsAndShortcuts) {
         EXPECT_EQ(action->text(), QString::fromUtf8(item.text));
         EXPECT_EQ(action->shortcut(), item.key);
     }
-    int settingsShown = 0, aboutShown = 0;
+    int settingsShown = 0, aboutShown = 0, searchShown = 0;
     window->ShowSettings = [&] { ++settingsShown; };
     window->ShowAbout = [&] { ++aboutShown; };
+    window->ShowSearch = [&] { ++searchShown; };
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(settingsShown, 1);
     EXPECT_EQ(aboutShown, 1);
+    EXPECT_EQ(searchShown, 1);
 }
 
 TEST_F(MainWindow, ExitAndCloseEndTheProgram) {

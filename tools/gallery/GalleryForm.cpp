@@ -12,9 +12,9 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "BuiltinSkin.h"
 #include "GalleryPages.h"
 #include "resources/Images.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
 
 namespace gallery {

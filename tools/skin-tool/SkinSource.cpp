@@ -1,6 +1,6 @@
 #include "SkinSource.h"
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/data/ExtractEntry.h"
 #include "skin/data/Sk2Archive.h"
 #include "skin/data/Sk2SkinFileReader.h"

@@ -33,7 +33,7 @@ bool IsPartOfAnotherControl(const QWidget* button) {
 
 SkinnerFactory ToolButtonFactory() {
     return [plain = FactoryOf<TSkinSpeedButton, QToolButton>()](
-               QWidget* widget, TSkinWindow& window) -> std::unique_ptr<TSkinControl> {
+               QWidget* widget, SkinnerHost& window) -> std::unique_ptr<TSkinControl> {
         if (!widget || IsPartOfAnotherControl(widget)) return nullptr;
         return plain(widget, window);
     };

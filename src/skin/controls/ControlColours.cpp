@@ -3,22 +3,22 @@
 #include <QWidget>
 
 #include "skin/controls/WidgetLook.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
-QColor SkinColour(const TSkinEngine& engine, int index, const QColor& fallback) {
-    const ColorRef value = engine.GetSkinColor(index);
+QColor SkinColour(const SkinValues& skin, int index, const QColor& fallback) {
+    const ColorRef value = skin.GetSkinColor(index);
     return value >= 0 ? ToQColor(value) : fallback;
 }
 
-ColorRef SkinColourRef(const TSkinEngine& engine, int index, ColorRef fallback) {
-    const ColorRef value = engine.GetSkinColor(index);
+ColorRef SkinColourRef(const SkinValues& skin, int index, ColorRef fallback) {
+    const ColorRef value = skin.GetSkinColor(index);
     return value >= 0 ? value : fallback;
 }
 
-QColor FormColour(const TSkinEngine& engine, const QWidget* widget) {
-    const ColorRef form = engine.Metrics().FormColor;
+QColor FormColour(const SkinValues& skin, const QWidget* widget) {
+    const ColorRef form = skin.Metrics().FormColor;
     if (form >= 0) return ToQColor(form);
     return (widget ? widget->palette() : QPalette()).color(QPalette::Window);
 }

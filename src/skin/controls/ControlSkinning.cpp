@@ -6,11 +6,11 @@
 #include <QDialog>
 #include <QMainWindow>
 
+#include "skin/controls/SkinnerHost.h"
 #include "skin/controls/SkinnerRegistry.h"
 #include "skin/controls/TSkinControl.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
-#include "skin/windows/TSkinWindow.h"
+#include "skin/values/SkinMarks.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -34,7 +34,7 @@ bool IsEmbeddedForm(const QWidget* widget) {
 
 }  // namespace
 
-ControlSkinning::ControlSkinning(TSkinWindow& window, const SkinnerRegistry& registry)
+ControlSkinning::ControlSkinning(SkinnerHost& window, const SkinnerRegistry& registry)
     : window_(window), registry_(registry) {}
 
 ControlSkinning::~ControlSkinning() { UnskinChildren(); }
@@ -54,8 +54,7 @@ void ControlSkinning::SkinChildren(QWidget* root) {
 
 void ControlSkinning::SkinControl(QWidget* control) {
     if (!control || control->isWindow() || !control->parentWidget()) return;
-    const int disabledTag = window_.Engine().DisabledTag();
-    if (disabledTag != 0 && TagOf(control) == disabledTag) return;
+    if (window_.Skin().HasDisabledTag(control)) return;
     if (IsSkinned(control) || IsSkinInternal(control) || IsCompoundPart(control)) return;
     if (ExcludedClassNames().contains(QString::fromLatin1(control->metaObject()->className())))
         return;
@@ -82,7 +81,7 @@ bool ControlSkinning::Attach(QWidget* control) {
         return false;  // the control and what it holds keep their own look
     }
     // Only a skin shows the parent's colour: with the skin off the control keeps its own.
-    if (skinner->WantsParentColor() && window_.Engine().IsSkinning()) {
+    if (skinner->WantsParentColor() && window_.Skin().IsSkinning()) {
         skinner->InheritParentColor();
     }
     const bool ownChildren = skinner->SkinsOwnChildren();
@@ -92,9 +91,9 @@ bool ControlSkinning::Attach(QWidget* control) {
 
 void ControlSkinning::ColourEmbeddedForm(QWidget* form) {
     embeddedForms_.emplace_back(form);
-    if (window_.Engine().IsSkinning()) {
+    if (window_.Skin().IsSkinning()) {
         embeddedForms_.back().SetColor(QPalette::Window,
-                                       ToQColor(window_.Engine().Metrics().FormColor));
+                                       ToQColor(window_.Skin().Metrics().FormColor));
     }
 }
 
@@ -107,10 +106,10 @@ void ControlSkinning::ApplySkinState() {
         } catch (...) {
         }
     }
-    const TSkinEngine& engine = window_.Engine();
+    const SkinValues& skin = window_.Skin();
     for (WidgetLook& form : embeddedForms_) {
-        if (engine.IsSkinning() && window_.Skinned()) {
-            form.SetColor(QPalette::Window, ToQColor(engine.Metrics().FormColor));
+        if (skin.IsSkinning() && window_.Skinned()) {
+            form.SetColor(QPalette::Window, ToQColor(skin.Metrics().FormColor));
         } else {
             form.Restore();
         }

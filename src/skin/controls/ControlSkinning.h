@@ -12,13 +12,13 @@ namespace skin {
 
 class SkinnerRegistry;
 class TSkinControl;
-class TSkinWindow;
+class SkinnerHost;
 
 // The skinners of one skin window's controls, in attach order: the walk that gives each control
 // the skinner its class calls for, switching them with the skin, and letting them go.
 class ControlSkinning {
 public:
-    ControlSkinning(TSkinWindow& window, const SkinnerRegistry& registry);
+    ControlSkinning(SkinnerHost& window, const SkinnerRegistry& registry);
     ~ControlSkinning();
     ControlSkinning(const ControlSkinning&) = delete;
     ControlSkinning& operator=(const ControlSkinning&) = delete;
@@ -44,7 +44,7 @@ private:
     void ColourEmbeddedForm(QWidget* form);
     void Pack();
 
-    TSkinWindow& window_;
+    SkinnerHost& window_;
     const SkinnerRegistry& registry_;
     std::vector<std::unique_ptr<TSkinControl>> skinners_;
     std::vector<WidgetLook> embeddedForms_;

@@ -4,43 +4,42 @@
 #include "skin/draw/Arrows.h"
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
 
-void PaintHalf(QPainter& painter, const TSkinEngine& engine, const QRect& half, bool held) {
-    FillRectColor(
-        painter, half,
-        held ? engine.GetSkinColor(colors::ToolBarDownColor) : engine.Metrics().FormColor);
-    FrameRectColor(painter, half, engine.GetSkinColor(colors::ToolBarBorderColor));
+void PaintHalf(QPainter& painter, const SkinValues& skin, const QRect& half, bool held) {
+    FillRectColor(painter, half,
+                  held ? skin.GetSkinColor(colors::ToolBarDownColor) : skin.Metrics().FormColor);
+    FrameRectColor(painter, half, skin.GetSkinColor(colors::ToolBarBorderColor));
 }
 
 }  // namespace
 
-void PaintFieldFrame(QPainter& painter, const TSkinEngine& engine, const QRect& rect,
+void PaintFieldFrame(QPainter& painter, const SkinValues& skin, const QRect& rect,
                      const QColor& face) {
-    FrameRectColor(painter, rect, engine.GetSkinColor(colors::ControlBorderColor));
+    FrameRectColor(painter, rect, skin.GetSkinColor(colors::ControlBorderColor));
     FrameRectColor(painter, rect.adjusted(1, 1, -1, -1), FromQColor(face));
 }
 
-void PaintComboButton(QPainter& painter, const TSkinEngine& engine, const QRect& button,
-                      bool enabled, bool rightToLeft) {
+void PaintComboButton(QPainter& painter, const SkinValues& skin, const QRect& button, bool enabled,
+                      bool rightToLeft) {
     if (button.isEmpty()) return;
-    FillRectColor(painter, button, engine.GetSkinColor(colors::ControlColor));
+    FillRectColor(painter, button, skin.GetSkinColor(colors::ControlColor));
     const int x = rightToLeft ? RightOf(button) - 1 : button.left();
     FillRectColor(painter, RectLTRB(x, button.top() - 1, x + 1, BottomOf(button) + 1),
-                  engine.GetSkinColor(colors::ControlBorderColor));
+                  skin.GetSkinColor(colors::ControlBorderColor));
     DrawArrowDown(painter, button.left() + button.width() / 2 - 3,
                   button.top() + button.height() / 2 - 2, enabled);
 }
 
-void PaintUpDown(QPainter& painter, const TSkinEngine& engine, const QRect& first,
-                 const QRect& second, bool vertical, HeldPart held, bool enabled) {
+void PaintUpDown(QPainter& painter, const SkinValues& skin, const QRect& first, const QRect& second,
+                 bool vertical, HeldPart held, bool enabled) {
     const bool firstHeld = held == HeldPart::First;
     const bool secondHeld = held == HeldPart::Second;
-    PaintHalf(painter, engine, first, firstHeld);
-    PaintHalf(painter, engine, second, secondHeld);
+    PaintHalf(painter, skin, first, firstHeld);
+    PaintHalf(painter, skin, second, secondHeld);
     const int a = firstHeld ? 1 : 0;
     const int b = secondHeld ? 1 : 0;
     if (vertical) {

@@ -32,7 +32,7 @@ void GroupBoxStyle::drawComplexControl(ComplexControl control, const QStyleOptio
 
 void GroupBoxStyle::DrawFrame(QPainter& painter, const QStyleOptionGroupBox& box,
                               int textHeight) const {
-    const ColorRef border = SkinColourRef(engine_, colors::ControlBorderColor,
+    const ColorRef border = SkinColourRef(skin_, colors::ControlBorderColor,
                                           FromQColor(box.palette.color(QPalette::Mid)));
     const QRect r = box.rect;
     const int top = r.y() + textHeight / 2 - 1;
@@ -55,7 +55,7 @@ void GroupBoxStyle::DrawCaption(QPainter& painter, const QStyleOptionGroupBox& b
     const QRect caption(x, r.y(), width, textHeight);
     painter.fillRect(caption, box.palette.color(QPalette::Window));
     const QColor text =
-        SkinColour(engine_, colors::ControlFontColor, box.palette.color(QPalette::WindowText));
+        SkinColour(skin_, colors::ControlFontColor, box.palette.color(QPalette::WindowText));
     painter.setPen(text);
     if (widget) painter.setFont(widget->font());
     painter.drawText(caption,

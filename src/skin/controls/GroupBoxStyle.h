@@ -6,7 +6,7 @@ class QStyleOptionGroupBox;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style a skinned group box wears: a 1-pixel frame in the skin's control border colour from
 // half the caption's height down, and the caption at 8 pixels from the left (right, for right to
@@ -14,7 +14,7 @@ class TSkinEngine;
 // colour. A checkable box keeps its check box, drawn by the base style where it takes clicks.
 class GroupBoxStyle : public QProxyStyle {
 public:
-    explicit GroupBoxStyle(const TSkinEngine& engine) : engine_(engine) {}
+    explicit GroupBoxStyle(const SkinValues& skin) : skin_(skin) {}
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
@@ -27,7 +27,7 @@ private:
     int DrawCheckBox(QPainter& painter, const QStyleOptionGroupBox& box,
                      const QWidget* widget) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
 }  // namespace skin

@@ -1,11 +1,11 @@
 #include "skin/controls/ParentColourSkinner.h"
 
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
 void ParentColourSkinner::ApplySkin() {
-    if (!Engine().IsSkinning()) {
+    if (!Skin().IsSkinning()) {
         Look().Restore();
         return;
     }

@@ -7,7 +7,7 @@
 #include "skin/draw/Blit.h"
 #include "skin/draw/Fills.h"
 #include "skin/draw/ThreePart.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -53,8 +53,8 @@ void PaintThumbPieces(QPainter& painter, const TSkinScrollBtnRes& res, const QRe
     StretchBitmap(piece(2), painter, axis.Band(thumb, start + kCapLength, gripStart));
 }
 
-void PaintThumb(QPainter& painter, const TSkinEngine& engine, const ScrollBarParts& parts) {
-    const TSkinScrollBtnRes& res = engine.Resources().ScrollButtons;
+void PaintThumb(QPainter& painter, const SkinValues& skin, const ScrollBarParts& parts) {
+    const TSkinScrollBtnRes& res = skin.Resources().ScrollButtons;
     const Axis axis{parts.Vertical};
     if (res.WholeThumbMode() && axis.Length(parts.Thumb) >= kMinWholeThumb) {
         if (parts.Vertical) {
@@ -69,14 +69,14 @@ void PaintThumb(QPainter& painter, const TSkinEngine& engine, const ScrollBarPar
 
 }  // namespace
 
-void PaintScrollBar(QPainter& painter, const TSkinEngine& engine, const ScrollBarParts& parts) {
-    FillRectColor(painter, parts.Bar, engine.GetSkinColor(colors::ScrollBarColor));
-    const TSkinScrollBtnRes& res = engine.Resources().ScrollButtons;
+void PaintScrollBar(QPainter& painter, const SkinValues& skin, const ScrollBarParts& parts) {
+    FillRectColor(painter, parts.Bar, skin.GetSkinColor(colors::ScrollBarColor));
+    const TSkinScrollBtnRes& res = skin.Resources().ScrollButtons;
     const Bitmap& first = parts.Vertical ? res.VertButtons(1) : res.HorzButtons(1);
     const Bitmap& second = parts.Vertical ? res.VertButtons(4) : res.HorzButtons(4);
     if (!first.IsEmpty()) StretchBitmap(first, painter, parts.FirstButton);
     if (!second.IsEmpty()) StretchBitmap(second, painter, parts.SecondButton);
-    if (parts.ThumbShown && !parts.Thumb.isEmpty()) PaintThumb(painter, engine, parts);
+    if (parts.ThumbShown && !parts.Thumb.isEmpty()) PaintThumb(painter, skin, parts);
 }
 
 }  // namespace skin

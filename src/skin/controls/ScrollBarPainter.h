@@ -5,7 +5,7 @@
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // Where the parts of one scroll bar are, in the coordinates of the picture it is painted into.
 // The arrow buttons are where the widget's style puts them (squares of the bar's breadth at
@@ -22,6 +22,6 @@ struct ScrollBarParts {
 // Paints a scroll bar from the skin's scroll bar resource: the track in the scroll bar colour,
 // the arrow buttons in their normal look (they have no hot or pressed one), and the thumb from
 // its five pieces or, for skins drawn so, whole.
-void PaintScrollBar(QPainter& painter, const TSkinEngine& engine, const ScrollBarParts& parts);
+void PaintScrollBar(QPainter& painter, const SkinValues& skin, const ScrollBarParts& parts);
 
 }  // namespace skin

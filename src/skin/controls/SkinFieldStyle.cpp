@@ -4,7 +4,7 @@
 #include <QStyleOptionSpinBox>
 
 #include "skin/controls/FieldPainter.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -20,13 +20,13 @@ HeldPart Held(const QStyleOptionSpinBox& spin) {
 
 }  // namespace
 
-SkinFieldStyle::SkinFieldStyle(const TSkinEngine& engine, QStyle* base, bool skinSpinButtons)
-    : QProxyStyle(base), engine_(engine), skinSpinButtons_(skinSpinButtons) {}
+SkinFieldStyle::SkinFieldStyle(const SkinValues& skin, QStyle* base, bool skinSpinButtons)
+    : QProxyStyle(base), skin_(skin), skinSpinButtons_(skinSpinButtons) {}
 
 void SkinFieldStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                         QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (!engine_.IsSkinning()) return;
+    if (!skin_.IsSkinning()) return;
     if (control == CC_ComboBox) {
         if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option))
             PaintCombo(*painter, *combo, widget);
@@ -47,22 +47,21 @@ QRect SkinFieldStyle::Inside(ComplexControl control, const QStyleOptionComplex& 
 void SkinFieldStyle::PaintCombo(QPainter& painter, const QStyleOptionComboBox& combo,
                                 const QWidget* widget) const {
     if (combo.frame)
-        PaintFieldFrame(painter, engine_, combo.rect, combo.palette.color(QPalette::Base));
+        PaintFieldFrame(painter, skin_, combo.rect, combo.palette.color(QPalette::Base));
     if (!(combo.subControls & SC_ComboBoxArrow)) return;
-    PaintComboButton(painter, engine_,
+    PaintComboButton(painter, skin_,
                      Inside(CC_ComboBox, combo, SC_ComboBoxArrow, combo.frame, widget),
                      combo.state & State_Enabled, combo.direction == Qt::RightToLeft);
 }
 
 void SkinFieldStyle::PaintSpin(QPainter& painter, const QStyleOptionSpinBox& spin,
                                const QWidget* widget) const {
-    if (spin.frame)
-        PaintFieldFrame(painter, engine_, spin.rect, spin.palette.color(QPalette::Base));
+    if (spin.frame) PaintFieldFrame(painter, skin_, spin.rect, spin.palette.color(QPalette::Base));
     if (!skinSpinButtons_ || !(spin.subControls & SC_SpinBoxUp)) return;
     const QRect up = Inside(CC_SpinBox, spin, SC_SpinBoxUp, spin.frame, widget);
     const QRect down = Inside(CC_SpinBox, spin, SC_SpinBoxDown, spin.frame, widget);
     const bool vertical = down.top() >= up.bottom();
-    PaintUpDown(painter, engine_, up, down, vertical, Held(spin), spin.state & State_Enabled);
+    PaintUpDown(painter, skin_, up, down, vertical, Held(spin), spin.state & State_Enabled);
 }
 
 }  // namespace skin

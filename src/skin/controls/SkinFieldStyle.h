@@ -7,7 +7,7 @@ class QStyleOptionSpinBox;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style combo boxes, spin boxes and date and time editors wear while skinned: over the
 // base style's painting, the skin's flat frame, the skinned drop button of a combo box (or of
@@ -16,7 +16,7 @@ class TSkinEngine;
 class SkinFieldStyle : public QProxyStyle {
 public:
     // `engine` outlives the style. Without `skinSpinButtons` spin buttons keep the base look.
-    SkinFieldStyle(const TSkinEngine& engine, QStyle* base, bool skinSpinButtons);
+    SkinFieldStyle(const SkinValues& skin, QStyle* base, bool skinSpinButtons);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
@@ -29,7 +29,7 @@ private:
     QRect Inside(ComplexControl control, const QStyleOptionComplex& option, SubControl part,
                  bool frame, const QWidget* widget) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
     bool skinSpinButtons_;
 };
 

@@ -8,7 +8,7 @@
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Text.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -29,13 +29,13 @@ int CaptionOffset(Qt::Alignment alignment, int width, int textWidth, int imageWi
 
 }  // namespace
 
-SkinHeaderStyle::SkinHeaderStyle(const TSkinEngine& engine, QStyle* base)
-    : QProxyStyle(base), engine_(engine) {}
+SkinHeaderStyle::SkinHeaderStyle(const SkinValues& skin, QStyle* base)
+    : QProxyStyle(base), skin_(skin) {}
 
 void SkinHeaderStyle::drawControl(ControlElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const {
     // The area right of the last column comes with a plain option.
-    const bool skinned = engine_.IsSkinning() && (option->state & State_Horizontal);
+    const bool skinned = skin_.IsSkinning() && (option->state & State_Horizontal);
     const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
     if (skinned && element == CE_HeaderEmptyArea) {
         PaintSection(*painter, option->rect, false);
@@ -49,8 +49,8 @@ void SkinHeaderStyle::drawControl(ControlElement element, const QStyleOption* op
 }
 
 void SkinHeaderStyle::PaintSection(QPainter& painter, const QRect& rect, bool separator) const {
-    const ColorRef border = engine_.GetSkinColor(colors::ControlBorderColor);
-    FillRectColor(painter, rect, engine_.Metrics().FormColor);
+    const ColorRef border = skin_.GetSkinColor(colors::ControlBorderColor);
+    FillRectColor(painter, rect, skin_.Metrics().FormColor);
     if (separator) {
         FillRectColor(painter,
                       RectLTRB(RightOf(rect) - 1, rect.top(), RightOf(rect), BottomOf(rect)),
@@ -62,7 +62,7 @@ void SkinHeaderStyle::PaintSection(QPainter& painter, const QRect& rect, bool se
 
 void SkinHeaderStyle::PaintLabel(QPainter& painter, const QStyleOptionHeader& header) const {
     const QRect r = header.rect;
-    const QFont& font = engine_.Menus().Font;
+    const QFont& font = skin_.Menus().Font;
     const QFontMetrics metrics(font);
     const int textWidth = metrics.horizontalAdvance(header.text);
     const int imageSize = pixelMetric(PM_SmallIconSize, &header, nullptr);
@@ -78,7 +78,7 @@ void SkinHeaderStyle::PaintLabel(QPainter& painter, const QStyleOptionHeader& he
     const QString caption = EllipsisText(metrics, header.text, RightOf(r) - x - 2);
     painter.save();
     painter.setFont(font);
-    painter.setPen(ToQColor(engine_.GetSkinColor(colors::ControlFontColor)));
+    painter.setPen(ToQColor(skin_.GetSkinColor(colors::ControlFontColor)));
     painter.drawText(RectLTRB(x, r.top(), RightOf(r) - 2, BottomOf(r)),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
     painter.restore();

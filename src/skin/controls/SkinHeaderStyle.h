@@ -6,7 +6,7 @@ class QStyleOptionHeader;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style the column header of a list view wears while skinned: flat sections in the form's
 // colour with separators and a bottom line in the control border colour, captions in the menu
@@ -14,7 +14,7 @@ class TSkinEngine;
 class SkinHeaderStyle : public QProxyStyle {
 public:
     // `engine` outlives the style.
-    SkinHeaderStyle(const TSkinEngine& engine, QStyle* base);
+    SkinHeaderStyle(const SkinValues& skin, QStyle* base);
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
@@ -23,7 +23,7 @@ private:
     void PaintSection(QPainter& painter, const QRect& rect, bool separator) const;
     void PaintLabel(QPainter& painter, const QStyleOptionHeader& header) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
 }  // namespace skin

@@ -5,7 +5,7 @@
 
 #include "skin/controls/ScrollBarPainter.h"
 #include "skin/draw/Blit.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -30,14 +30,14 @@ void DrawFocusRect(QPainter& painter, const QRect& rect) {
 
 }  // namespace
 
-SkinScrollBarStyle::SkinScrollBarStyle(const TSkinEngine& engine, QStyle* base)
-    : QProxyStyle(base), engine_(engine) {}
+SkinScrollBarStyle::SkinScrollBarStyle(const SkinValues& skin, QStyle* base)
+    : QProxyStyle(base), skin_(skin) {}
 
 void SkinScrollBarStyle::drawComplexControl(ComplexControl control,
                                             const QStyleOptionComplex* option, QPainter* painter,
                                             const QWidget* widget) const {
     const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
-    if (control != CC_ScrollBar || !bar || !engine_.IsSkinning() || !engine_.DrawScrollBar() ||
+    if (control != CC_ScrollBar || !bar || !skin_.IsSkinning() || !skin_.DrawScrollBar() ||
         bar->rect.isEmpty()) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
@@ -56,7 +56,7 @@ void SkinScrollBarStyle::drawComplexControl(ComplexControl control,
     parts.Vertical = bar->orientation == Qt::Vertical;
     QImage picture(parts.Bar.size(), QImage::Format_RGB32);
     QPainter canvas(&picture);
-    PaintScrollBar(canvas, engine_, parts);
+    PaintScrollBar(canvas, skin_, parts);
     if (parts.ThumbShown && (bar->state & State_HasFocus))
         DrawFocusRect(canvas, parts.Thumb.adjusted(1, 1, -1, -1));
     canvas.end();

@@ -4,7 +4,7 @@
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style a scroll bar wears while skinned: painted from the skin's scroll bar resource while
 // the engine skins and draws scroll bars, the style's own look otherwise. Every sub-control's
@@ -13,13 +13,13 @@ class TSkinEngine;
 class SkinScrollBarStyle : public QProxyStyle {
 public:
     // `engine` outlives the style.
-    SkinScrollBarStyle(const TSkinEngine& engine, QStyle* base);
+    SkinScrollBarStyle(const SkinValues& skin, QStyle* base);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
 
 private:
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
 }  // namespace skin

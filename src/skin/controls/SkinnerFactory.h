@@ -11,7 +11,7 @@ namespace skin {
 // class gets no skinner rather than a skinner that cannot handle it.
 template <typename Skinner, typename Widget>
 SkinnerFactory FactoryOf() {
-    return [](QWidget* widget, TSkinWindow& window) -> std::unique_ptr<TSkinControl> {
+    return [](QWidget* widget, SkinnerHost& window) -> std::unique_ptr<TSkinControl> {
         auto* typed = qobject_cast<Widget*>(widget);
         if (!typed) return nullptr;
         return std::make_unique<Skinner>(typed, window);

@@ -48,7 +48,7 @@ QByteArray SkinnerRegistry::FindSkinnerClass(const QWidget* widget) const {
 }
 
 std::unique_ptr<TSkinControl> SkinnerRegistry::FindSkinner(QWidget* widget,
-                                                           TSkinWindow& window) const {
+                                                           SkinnerHost& window) const {
     const QByteArray skinner = FindSkinnerClass(widget);
     if (skinner.isEmpty()) return nullptr;
     return factories_.value(skinner)(widget, window);

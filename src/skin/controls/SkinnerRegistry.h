@@ -12,7 +12,7 @@ class QWidget;
 namespace skin {
 
 class TSkinControl;
-class TSkinWindow;
+class SkinnerHost;
 
 // One row of the registry: widgets of this Qt class (or inheriting it) are served by the
 // skinner class of that name.
@@ -21,7 +21,7 @@ struct SkinnerRow {
     const char* Skinner;
 };
 
-using SkinnerFactory = std::function<std::unique_ptr<TSkinControl>(QWidget*, TSkinWindow&)>;
+using SkinnerFactory = std::function<std::unique_ptr<TSkinControl>(QWidget*, SkinnerHost&)>;
 
 // Which skinner serves which widget. Rows are searched from the last to the first and the first
 // whose class the widget belongs to wins, so later rows and more specific classes come after
@@ -42,7 +42,7 @@ public:
     // The skinner class of the widget, empty when no active row matches.
     QByteArray FindSkinnerClass(const QWidget* widget) const;
     // A new skinner for the widget, or none.
-    std::unique_ptr<TSkinControl> FindSkinner(QWidget* widget, TSkinWindow& window) const;
+    std::unique_ptr<TSkinControl> FindSkinner(QWidget* widget, SkinnerHost& window) const;
 
 private:
     void FindActiveRows();

@@ -10,8 +10,8 @@ namespace skin {
 template <typename Style>
 class StyledSkinner : public ParentColourSkinner {
 public:
-    StyledSkinner(QWidget* control, TSkinWindow& window)
-        : ParentColourSkinner(control, window), style_(new Style(Engine())) {
+    StyledSkinner(QWidget* control, SkinnerHost& window)
+        : ParentColourSkinner(control, window), style_(new Style(Skin())) {
         style_->setParent(this);
     }
 

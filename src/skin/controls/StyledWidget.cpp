@@ -3,7 +3,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin {
 

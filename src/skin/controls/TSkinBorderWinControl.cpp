@@ -33,9 +33,9 @@ QColor ControlFaceColour(const QWidget* control) {
 
 // The skin's flat border over the control's edge: a line in the control border colour around
 // the whole control and one in its face colour inside it. Nothing for a control without frame.
-void PaintControlBorder(QPainter& painter, const QWidget* control, const TSkinEngine& engine) {
+void PaintControlBorder(QPainter& painter, const QWidget* control, const SkinValues& skin) {
     if (!HasBorderFrame(control)) return;
-    PaintFieldFrame(painter, engine, control->rect(), ControlFaceColour(control));
+    PaintFieldFrame(painter, skin, control->rect(), ControlFaceColour(control));
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ void TSkinBorderWinControl::Paint() {
 }
 
 void TSkinBorderWinControl::PaintBorder(QPainter& painter) {
-    if (QWidget* control = Control()) PaintControlBorder(painter, control, Engine());
+    if (QWidget* control = Control()) PaintControlBorder(painter, control, Skin());
 }
 
 }  // namespace skin

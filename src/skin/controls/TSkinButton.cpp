@@ -7,12 +7,12 @@
 #include "skin/controls/ButtonEvents.h"
 #include "skin/controls/ButtonPainting.h"
 #include "skin/controls/ControlColours.h"
-#include "skin/controls/ElementFrames.h"
-#include "skin/controls/FormActivity.h"
+#include "skin/controls/SkinnerHost.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/CornerStretched.h"
 #include "skin/draw/FocusRect.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/ElementFrames.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -26,7 +26,7 @@ bool IsInput(QEvent::Type type) {
 
 }  // namespace
 
-TSkinButton::TSkinButton(QPushButton* button, TSkinWindow& window) : TSkinControl(button, window) {}
+TSkinButton::TSkinButton(QPushButton* button, SkinnerHost& window) : TSkinControl(button, window) {}
 
 QPushButton* TSkinButton::Button() const { return static_cast<QPushButton*>(Control()); }
 
@@ -36,11 +36,11 @@ void TSkinButton::Init() {
 }
 
 void TSkinButton::ApplySkin() {
-    if (!Engine().IsSkinning()) {
+    if (!Skin().IsSkinning()) {
         Look().Restore();
         return;
     }
-    const ColorRef font = Engine().GetSkinColor(colors::ButtonFontColor);
+    const ColorRef font = Skin().GetSkinColor(colors::ButtonFontColor);
     if (font >= 0) Look().SetColor(QPalette::ButtonText, ToQColor(font));
 }
 
@@ -110,7 +110,7 @@ void TSkinButton::AfterMessage(QEvent* event) {
 
 void TSkinButton::MouseDown() {
     QPushButton* button = Button();
-    if (!button || !IsFormActive(Engine(), button)) return;
+    if (!button || !Window().IsFormActive(button)) return;
     if ((button->focusPolicy() & Qt::ClickFocus) && button->isEnabled() && button->isVisible()) {
         button->setFocus(Qt::MouseFocusReason);
     }
@@ -128,7 +128,7 @@ void TSkinButton::KeyDown(int) { keyDownArmed_ = true; }
 void TSkinButton::KeyUp(int key) {
     const QPushButton* button = Button();
     const bool click = key == Qt::Key_Space && keyDownArmed_ && button && button->hasFocus() &&
-                       button->isEnabled() && Engine().IsSkinning();
+                       button->isEnabled() && Skin().IsSkinning();
     keyDownArmed_ = false;
     if (!click) return;
     Repaint();
@@ -145,7 +145,7 @@ void TSkinButton::Paint() {
     QRect textRect;
     const QImage face = Face(*button, textRect);
     const QColor fallback = button->palette().color(QPalette::Active, QPalette::ButtonText);
-    const QColor colour = SkinColour(Engine(), colors::ButtonFontColor, fallback);
+    const QColor colour = SkinColour(Skin(), colors::ButtonFontColor, fallback);
     const QFont font = button->font();
     QPainter painter(button);
     PaintBitmapText(painter, face, button->text(), textRect, &font, colour);
@@ -154,13 +154,13 @@ void TSkinButton::Paint() {
 QImage TSkinButton::Face(const QPushButton& button, QRect& textRect) {
     const QRect client = button.rect();
     QImage face(client.size(), QImage::Format_RGB32);
-    face.fill(FormColour(Engine(), &button));
+    face.fill(FormColour(Skin(), &button));
     const int frameIndex = Pressed() ? 3 : Hot() ? 2 : 1;
-    const Bitmap& frame = ElementFrames::Of(Engine()).Frame(bitmaps::Button, 3, frameIndex);
+    const Bitmap& frame = Skin().Frames().Frame(bitmaps::Button, 3, frameIndex);
     if (!frame.IsEmpty()) {
         QPainter painter(&face);
-        DrawCornerStretched(frame, painter, client, Engine().Metrics().TransColor,
-                            Engine().GetSkinBool(flags::ButtonTrans) != 0);
+        DrawCornerStretched(frame, painter, client, Skin().Metrics().TransColor,
+                            Skin().GetSkinBool(flags::ButtonTrans) != 0);
     }
     if (button.hasFocus()) {
         QRect focus = client.adjusted(kFocusInset, kFocusInset, -kFocusInset, -kFocusInset);

@@ -15,7 +15,7 @@ namespace skin {
 // button's own press handling never sees these events, so it cannot click a second time.
 class TSkinButton : public TSkinControl {
 public:
-    TSkinButton(QPushButton* button, TSkinWindow& window);
+    TSkinButton(QPushButton* button, SkinnerHost& window);
 
     bool BeforeMessage(QEvent* event) override;
     void AfterMessage(QEvent* event) override;

@@ -8,10 +8,10 @@
 
 #include "skin/controls/ButtonEvents.h"
 #include "skin/controls/ControlColours.h"
-#include "skin/controls/ElementFrames.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/Blit.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/ElementFrames.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -28,7 +28,7 @@ QColor AsIn24Bits(const QColor& colour) {
 
 }  // namespace
 
-TSkinCheckGlyph::TSkinCheckGlyph(QAbstractButton* button, TSkinWindow& window)
+TSkinCheckGlyph::TSkinCheckGlyph(QAbstractButton* button, SkinnerHost& window)
     : TSkinControl(button, window) {}
 
 QAbstractButton* TSkinCheckGlyph::Button() const {
@@ -36,11 +36,11 @@ QAbstractButton* TSkinCheckGlyph::Button() const {
 }
 
 void TSkinCheckGlyph::ApplySkin() {
-    if (!Engine().IsSkinning()) {
+    if (!Skin().IsSkinning()) {
         Look().Restore();
         return;
     }
-    const ColorRef font = Engine().GetSkinColor(colors::ControlFontColor);
+    const ColorRef font = Skin().GetSkinColor(colors::ControlFontColor);
     if (font >= 0) SetTextColour(Look(), Control(), QPalette::WindowText, ToQColor(font));
 }
 
@@ -49,9 +49,9 @@ void TSkinCheckGlyph::Paint() {
     QAbstractButton* button = Button();
     if (!button) return;
     const Glyph glyph = GlyphOf(*button);
-    Bitmap picture = ElementFrames::Of(Engine()).Frame(glyph.Element, glyph.Frames, glyph.Index);
+    Bitmap picture = Skin().Frames().Frame(glyph.Element, glyph.Frames, glyph.Index);
     if (picture.IsEmpty()) return;
-    picture.SetTransparentColor(Engine().Metrics().TransColor);
+    picture.SetTransparentColor(Skin().Metrics().TransColor);
     picture.SetTransparent(glyph.Transparent);
     const QSize square(std::max(picture.Width(), kMinBox), std::max(picture.Height(), kMinBox));
     QStyleOptionButton option;
@@ -68,16 +68,16 @@ void TSkinCheckGlyph::Paint() {
     DrawBitmapAt(painter, picture, at);
 }
 
-TSkinCheckBox::TSkinCheckBox(QCheckBox* box, TSkinWindow& window) : TSkinCheckGlyph(box, window) {}
+TSkinCheckBox::TSkinCheckBox(QCheckBox* box, SkinnerHost& window) : TSkinCheckGlyph(box, window) {}
 
 TSkinCheckGlyph::Glyph TSkinCheckBox::GlyphOf(const QAbstractButton& button) const {
     const Qt::CheckState state = static_cast<const QCheckBox&>(button).checkState();
     const int index = state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 3;
     return {bitmaps::CheckBox, 6, button.isEnabled() ? index : index + 3,
-            Engine().GetSkinBool(flags::CheckBoxTrans) != 0, QStyle::SE_CheckBoxIndicator};
+            Skin().GetSkinBool(flags::CheckBoxTrans) != 0, QStyle::SE_CheckBoxIndicator};
 }
 
-TSkinRadioButton::TSkinRadioButton(QRadioButton* button, TSkinWindow& window)
+TSkinRadioButton::TSkinRadioButton(QRadioButton* button, SkinnerHost& window)
     : TSkinCheckGlyph(button, window) {}
 
 bool TSkinRadioButton::BeforeMessage(QEvent* event) {

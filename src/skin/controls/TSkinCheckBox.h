@@ -14,7 +14,7 @@ namespace skin {
 // drawn over the box, and their text takes the skin's control font colour.
 class TSkinCheckGlyph : public TSkinControl {
 public:
-    TSkinCheckGlyph(QAbstractButton* button, TSkinWindow& window);
+    TSkinCheckGlyph(QAbstractButton* button, SkinnerHost& window);
 
     void ApplySkin() override;
     void Paint() override;
@@ -36,7 +36,7 @@ protected:
 // disabled ones 3 further on.
 class TSkinCheckBox : public TSkinCheckGlyph {
 public:
-    TSkinCheckBox(QCheckBox* box, TSkinWindow& window);
+    TSkinCheckBox(QCheckBox* box, SkinnerHost& window);
 
 protected:
     Glyph GlyphOf(const QAbstractButton& button) const override;
@@ -46,7 +46,7 @@ protected:
 // A double click selects once.
 class TSkinRadioButton : public TSkinCheckGlyph {
 public:
-    TSkinRadioButton(QRadioButton* button, TSkinWindow& window);
+    TSkinRadioButton(QRadioButton* button, SkinnerHost& window);
 
     bool BeforeMessage(QEvent* event) override;
 

@@ -7,14 +7,14 @@
 #include "skin/controls/SkinFieldStyle.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/Fills.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
 // Frames a combo box's open list in the control border colour, after the list's own painting.
 class ComboPopupFrame : public QObject {
 public:
-    ComboPopupFrame(QWidget* popup, const TSkinEngine& engine) : popup_(popup), engine_(engine) {
+    ComboPopupFrame(QWidget* popup, const SkinValues& skin) : popup_(popup), skin_(skin) {
         popup_->installEventFilter(this);
     }
     ~ComboPopupFrame() override {
@@ -23,26 +23,26 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != popup_ || event->type() != QEvent::Paint || !engine_.IsSkinning())
+        if (watched != popup_ || event->type() != QEvent::Paint || !skin_.IsSkinning())
             return false;
         static_cast<QObject*>(popup_.data())->event(event);
         QPainter painter(popup_);
-        FrameRectColor(painter, popup_->rect(), engine_.GetSkinColor(colors::ControlBorderColor));
+        FrameRectColor(painter, popup_->rect(), skin_.GetSkinColor(colors::ControlBorderColor));
         return true;
     }
 
 private:
     QPointer<QWidget> popup_;
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
-TSkinComboBox::TSkinComboBox(QWidget* control, TSkinWindow& window)
+TSkinComboBox::TSkinComboBox(QWidget* control, SkinnerHost& window)
     : TSkinStyledControl(control, window) {}
 
 TSkinComboBox::~TSkinComboBox() = default;
 
 std::unique_ptr<QStyle> TSkinComboBox::MakeStyle(QStyle* base) {
-    return std::make_unique<SkinFieldStyle>(Engine(), base, true);
+    return std::make_unique<SkinFieldStyle>(Skin(), base, true);
 }
 
 void TSkinComboBox::Init() {
@@ -51,7 +51,7 @@ void TSkinComboBox::Init() {
     // The list's window is made on first asking, and kept for the combo box's life.
     if (QWidget* popup = combo ? combo->view()->window() : nullptr;
         popup && popup != combo->window())
-        popupFrame_ = std::make_unique<ComboPopupFrame>(popup, Engine());
+        popupFrame_ = std::make_unique<ComboPopupFrame>(popup, Skin());
 }
 
 void TSkinComboBox::Release() {

@@ -13,7 +13,7 @@ class ComboPopupFrame;
 // by mouse and keys as before.
 class TSkinComboBox : public TSkinStyledControl {
 public:
-    TSkinComboBox(QWidget* control, TSkinWindow& window);
+    TSkinComboBox(QWidget* control, SkinnerHost& window);
     ~TSkinComboBox() override;
 
     void Init() override;

@@ -5,10 +5,10 @@
 
 #include "skin/controls/ButtonEvents.h"
 #include "skin/controls/ControlColours.h"
+#include "skin/controls/SkinnerHost.h"
 #include "skin/draw/Blit.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
-#include "skin/windows/TSkinWindow.h"
+#include "skin/values/SkinMarks.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -18,12 +18,10 @@ bool IsPressKey(const QEvent* event) { return !IsAutoRepeat(event) && IsClickKey
 
 }  // namespace
 
-TSkinControl::TSkinControl(QWidget* control, TSkinWindow& window)
-    : control_(control), window_(window), look_(control) {}
+TSkinControl::TSkinControl(QWidget* control, SkinnerHost& window)
+    : control_(control), window_(window), skin_(window.Skin()), look_(control) {}
 
 TSkinControl::~TSkinControl() { Detach(); }
-
-TSkinEngine& TSkinControl::Engine() const { return window_.Engine(); }
 
 QEvent::Type TSkinControl::RepaintEvent() {
     static const auto type = QEvent::Type(QEvent::registerEventType());
@@ -60,11 +58,7 @@ bool TSkinControl::BeforeMessage(QEvent*) { return true; }
 
 // Everything goes straight to the control while the engine does not skin or the control carries
 // the engine's DisabledTag.
-bool TSkinControl::Passes() const {
-    const TSkinEngine& engine = Engine();
-    if (!engine.IsSkinning()) return true;
-    return engine.DisabledTag() != 0 && TagOf(control_) == engine.DisabledTag();
-}
+bool TSkinControl::Passes() const { return !skin_.IsSkinning() || skin_.HasDisabledTag(control_); }
 
 // The events the dispatcher answers; the control's handler runs for them inside the filter so
 // that the dispatcher sees its result. Others take Qt's ordinary path, so that event filters
@@ -100,13 +94,13 @@ bool TSkinControl::eventFilter(QObject* watched, QEvent* event) {
 void TSkinControl::SetState(int flag, bool on) { state_ = on ? (state_ | flag) : (state_ & ~flag); }
 
 void TSkinControl::Repaint() {
-    if (control_ && Engine().IsSkinning()) control_->update();
+    if (control_ && Skin().IsSkinning()) control_->update();
 }
 
 void TSkinControl::AfterMessage(QEvent* event) {
     switch (event->type()) {
         case QEvent::Paint:
-            if (Engine().IsSkinning()) Paint();
+            if (Skin().IsSkinning()) Paint();
             break;
         case QEvent::Enter:
             SetState(kHot, true);

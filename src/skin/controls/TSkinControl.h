@@ -12,8 +12,8 @@ class QPainter;
 
 namespace skin {
 
-class TSkinEngine;
-class TSkinWindow;
+class SkinnerHost;
+class SkinValues;
 
 // The companion of one control in a skinned window. It sits in the control's event path as an
 // event filter: BeforeMessage may swallow an event; otherwise the control's own handler runs
@@ -21,7 +21,7 @@ class TSkinWindow;
 // The control keeps its behaviour; families of skinners paint it from the skin.
 class TSkinControl : public QObject {
 public:
-    TSkinControl(QWidget* control, TSkinWindow& window);
+    TSkinControl(QWidget* control, SkinnerHost& window);
     ~TSkinControl() override;
     TSkinControl(const TSkinControl&) = delete;
     TSkinControl& operator=(const TSkinControl&) = delete;
@@ -32,8 +32,8 @@ public:
     void Detach();
 
     QWidget* Control() const { return control_; }  // none once the control is gone
-    TSkinWindow& Window() const { return window_; }
-    TSkinEngine& Engine() const;
+    SkinnerHost& Window() const { return window_; }
+    const SkinValues& Skin() const { return skin_; }
     bool Hot() const { return state_ & kHot; }
     bool Pressed() const { return state_ & kPressed; }
     bool Released() const { return released_; }
@@ -92,7 +92,8 @@ private:
     void SetState(int flag, bool on);
 
     QPointer<QWidget> control_;
-    TSkinWindow& window_;
+    SkinnerHost& window_;
+    const SkinValues& skin_;  // taken from the window once: every event asks it
     WidgetLook look_;
     int state_ = 0;
     bool released_ = false;

@@ -3,7 +3,7 @@
 #include <QDateTimeEdit>
 
 #include "skin/controls/SkinFieldStyle.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin {
 
@@ -14,7 +14,7 @@ bool TSkinDateTimePicker::UsesDropDown() const {
 }
 
 std::unique_ptr<QStyle> TSkinDateTimePicker::MakeStyle(QStyle* base) {
-    return std::make_unique<SkinFieldStyle>(Engine(), base, TagOf(Control()) != kNativeSpinTag);
+    return std::make_unique<SkinFieldStyle>(Skin(), base, TagOf(Control()) != kNativeSpinTag);
 }
 
 }  // namespace skin

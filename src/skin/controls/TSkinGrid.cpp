@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QTableView>
 
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
@@ -27,8 +27,8 @@ void TSkinGrid::Release() {
 
 void TSkinGrid::ApplySkin() {
     TSkinScrollWinControl::ApplySkin();
-    if (Engine().IsSkinning()) {
-        Look().SetColor(QPalette::Button, ToQColor(Engine().Metrics().FormColor));
+    if (Skin().IsSkinning()) {
+        Look().SetColor(QPalette::Button, ToQColor(Skin().Metrics().FormColor));
     } else {
         Look().Restore();
     }

@@ -4,11 +4,11 @@
 
 #include "skin/controls/ControlColours.h"
 #include "skin/data/SkinVocabulary.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
-TSkinLabel::TSkinLabel(QLabel* label, TSkinWindow& window) : ParentColourSkinner(label, window) {}
+TSkinLabel::TSkinLabel(QLabel* label, SkinnerHost& window) : ParentColourSkinner(label, window) {}
 
 void TSkinLabel::Init() {
     const QWidget* label = Control();
@@ -17,7 +17,7 @@ void TSkinLabel::Init() {
 }
 
 void TSkinLabel::SkinOn() {
-    const ColorRef font = Engine().GetSkinColor(colors::ControlFontColor);
+    const ColorRef font = Skin().GetSkinColor(colors::ControlFontColor);
     if (ownTextColour_ || font < 0) return;
     SetTextColour(Look(), Control(), QPalette::WindowText, ToQColor(font));
 }

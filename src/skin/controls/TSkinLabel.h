@@ -10,7 +10,7 @@ namespace skin {
 // coloured notice) keeps it: that colour is part of what it says.
 class TSkinLabel : public ParentColourSkinner {
 public:
-    TSkinLabel(QLabel* label, TSkinWindow& window);
+    TSkinLabel(QLabel* label, SkinnerHost& window);
 
     void Init() override;
 

@@ -4,7 +4,7 @@
 #include <QTreeView>
 
 #include "skin/controls/SkinHeaderStyle.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
@@ -14,7 +14,7 @@ void TSkinListView::Init() {
     if (!view || !view->header()) return;
     QHeaderView* header = view->header();
     header_ = std::make_unique<StyledWidget>(
-        header, std::make_unique<SkinHeaderStyle>(Engine(), NewBaseStyle(header)), true);
+        header, std::make_unique<SkinHeaderStyle>(Skin(), NewBaseStyle(header)), true);
 }
 
 void TSkinListView::Release() {
@@ -24,7 +24,7 @@ void TSkinListView::Release() {
 
 void TSkinListView::ApplySkin() {
     TSkinScrollWinControl::ApplySkin();
-    if (header_) header_->Wear(Engine().IsSkinning());
+    if (header_) header_->Wear(Skin().IsSkinning());
 }
 
 }  // namespace skin

@@ -8,7 +8,7 @@
 #include "skin/data/SkinProgressBarRes.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -80,8 +80,8 @@ void TSkinProgressBar::Paint() {
     const ProgressState state{bar->size(), bar->orientation(), bar->minimum(), bar->maximum(),
                               bar->value()};
     QPainter painter(bar);
-    painter.drawImage(QPoint(0, 0), ComposeProgressBar(Engine().Resources().ProgressBar,
-                                                       FormColour(Engine()), state));
+    painter.drawImage(QPoint(0, 0), ComposeProgressBar(Skin().Resources().ProgressBar,
+                                                       FormColour(Skin()), state));
 }
 
 }  // namespace skin

@@ -5,7 +5,7 @@
 namespace skin {
 
 std::unique_ptr<QStyle> TSkinScrollBar::MakeStyle(QStyle* base) {
-    return std::make_unique<SkinScrollBarStyle>(Engine(), base);
+    return std::make_unique<SkinScrollBarStyle>(Skin(), base);
 }
 
 }  // namespace skin

@@ -7,19 +7,19 @@
 #include "skin/controls/SkinScrollBarStyle.h"
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
 
-std::unique_ptr<StyledWidget> SkinnedBar(QScrollBar* bar, const TSkinEngine& engine) {
-    auto style = std::make_unique<SkinScrollBarStyle>(engine, NewBaseStyle(bar));
+std::unique_ptr<StyledWidget> SkinnedBar(QScrollBar* bar, const SkinValues& skin) {
+    auto style = std::make_unique<SkinScrollBarStyle>(skin, NewBaseStyle(bar));
     return std::make_unique<StyledWidget>(bar, std::move(style), true);
 }
 
-void Follow(std::unique_ptr<StyledWidget>& skinned, QScrollBar* bar, const TSkinEngine& engine) {
+void Follow(std::unique_ptr<StyledWidget>& skinned, QScrollBar* bar, const SkinValues& skin) {
     if (skinned && skinned->Widget() == bar) return;
-    skinned = bar ? SkinnedBar(bar, engine) : nullptr;
+    skinned = bar ? SkinnedBar(bar, skin) : nullptr;
 }
 
 QRect GeometryIn(const QWidget* widget, const QWidget* ancestor) {
@@ -51,13 +51,13 @@ void TSkinScrollWinControl::Release() {
 void TSkinScrollWinControl::UpdateBars() {
     QAbstractScrollArea* area = Area();
     if (!area) return;
-    Follow(vBar_, area->verticalScrollBar(), Engine());
-    Follow(hBar_, area->horizontalScrollBar(), Engine());
+    Follow(vBar_, area->verticalScrollBar(), Skin());
+    Follow(hBar_, area->horizontalScrollBar(), Skin());
 }
 
 void TSkinScrollWinControl::WearBars() {
     UpdateBars();
-    const bool skinning = Engine().IsSkinning();
+    const bool skinning = Skin().IsSkinning();
     for (const auto& bar : {vBar_.get(), hBar_.get()}) {
         if (bar) bar->Wear(skinning);
     }
@@ -80,14 +80,14 @@ void TSkinScrollWinControl::PaintCorner(QPainter& painter) {
     QAbstractScrollArea* area = Area();
     QScrollBar* v = VBar();
     QScrollBar* h = HBar();
-    if (!area || !v || !h || !Engine().DrawScrollBar()) return;
+    if (!area || !v || !h || !Skin().DrawScrollBar()) return;
     if (!v->isVisibleTo(area) || !h->isVisibleTo(area)) return;
     const QRect vertical = GeometryIn(v, area);
     const QRect horizontal = GeometryIn(h, area);
     FillRectColor(
         painter,
         RectLTRB(vertical.left(), horizontal.top(), RightOf(vertical), BottomOf(horizontal)),
-        Engine().Metrics().FormColor);
+        Skin().Metrics().FormColor);
 }
 
 }  // namespace skin

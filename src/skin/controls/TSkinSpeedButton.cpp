@@ -13,8 +13,8 @@
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinMarks.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -25,7 +25,7 @@ ToolButtonState StateOf(const QToolButton& button, bool hot) {
 
 }  // namespace
 
-TSkinSpeedButton::TSkinSpeedButton(QToolButton* button, TSkinWindow& window)
+TSkinSpeedButton::TSkinSpeedButton(QToolButton* button, SkinnerHost& window)
     : TSkinControl(button, window) {}
 
 QToolButton* TSkinSpeedButton::Button() const { return static_cast<QToolButton*>(Control()); }
@@ -71,27 +71,27 @@ void TSkinSpeedButton::Paint() {
     if (KeepsOwnPainting()) {
         const ColorRef face = FromQColor(button->palette().color(QPalette::Button));
         DrawFlatFrame(painter, button->size(), face,
-                      SkinColourRef(Engine(), colors::ControlBorderColor, kDisabledText));
+                      SkinColourRef(Skin(), colors::ControlBorderColor, kDisabledText));
     } else if (!OnSkinnedToolBar()) {
         PaintAlone(painter, *button);
     } else if (const ToolButtonState state = StateOf(*button, Hot());
                ToolBarButtonLook::Draws(state)) {
-        ToolBarButtonLook(Engine()).DrawToolButton(painter, *button, state);
+        ToolBarButtonLook(Skin()).DrawToolButton(painter, *button, state);
     }
 }
 
 void TSkinSpeedButton::PaintAlone(QPainter& painter, const QToolButton& button) const {
     const QRect r = button.rect();
     const bool enabled = button.isEnabled();
-    const ColorRef border = SkinColourRef(Engine(), colors::ToolBarBorderColor, 0);
+    const ColorRef border = SkinColourRef(Skin(), colors::ToolBarBorderColor, 0);
     if ((Pressed() && enabled) || button.isChecked()) {
-        FillRectColor(painter, r, SkinColourRef(Engine(), colors::ToolBarDownColor, kDisabledText));
+        FillRectColor(painter, r, SkinColourRef(Skin(), colors::ToolBarDownColor, kDisabledText));
         FrameRectColor(painter, r, border);
     } else if (Hot() && enabled) {
-        FillRectColor(painter, r, SkinColourRef(Engine(), colors::ToolBarOnColor, 0x00FFFFFF));
+        FillRectColor(painter, r, SkinColourRef(Skin(), colors::ToolBarOnColor, 0x00FFFFFF));
         FrameRectColor(painter, r, border);
     } else {
-        FillRectColor(painter, r, FromQColor(FormColour(Engine(), &button)));
+        FillRectColor(painter, r, FromQColor(FormColour(Skin(), &button)));
     }
     const int faceRight = DropDownPartLeft(button);
     PaintGlyphAndCaption(painter, button, faceRight);

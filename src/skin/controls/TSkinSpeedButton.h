@@ -16,7 +16,7 @@ class TSkinSpeedButton : public TSkinControl {
 public:
     static constexpr int kOwnPaintingTag = 999999;
 
-    TSkinSpeedButton(QToolButton* button, TSkinWindow& window);
+    TSkinSpeedButton(QToolButton* button, SkinnerHost& window);
 
     bool BeforeMessage(QEvent* event) override;
     void Paint() override;

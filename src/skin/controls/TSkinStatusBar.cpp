@@ -22,7 +22,7 @@ void DrawDiagonal(QPainter& painter, QPoint from, QPoint to, const QColor& colou
 
 }  // namespace
 
-TSkinStatusBar::TSkinStatusBar(QStatusBar* bar, TSkinWindow& window)
+TSkinStatusBar::TSkinStatusBar(QStatusBar* bar, SkinnerHost& window)
     : ParentColourSkinner(bar, window) {}
 
 QStatusBar* TSkinStatusBar::Bar() const { return static_cast<QStatusBar*>(Control()); }

@@ -13,7 +13,7 @@ namespace skin {
 // the window system's grip. The size grip widget still does the sizing, without painting itself.
 class TSkinStatusBar : public ParentColourSkinner {
 public:
-    TSkinStatusBar(QStatusBar* bar, TSkinWindow& window);
+    TSkinStatusBar(QStatusBar* bar, SkinnerHost& window);
 
     void Paint() override;
 

@@ -1,6 +1,6 @@
 #include "skin/controls/TSkinStyledControl.h"
 
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
@@ -15,7 +15,7 @@ void TSkinStyledControl::Release() {
 }
 
 void TSkinStyledControl::ApplySkin() {
-    if (styled_) styled_->Wear(Engine().IsSkinning());
+    if (styled_) styled_->Wear(Skin().IsSkinning());
 }
 
 }  // namespace skin

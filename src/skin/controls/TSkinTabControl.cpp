@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "skin/draw/Geometry.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin {
 namespace {
@@ -86,8 +86,8 @@ TabSide SideOf(const QTabBar& bar) {
     }
 }
 
-TSkinTabControl::TSkinTabControl(QWidget* control, TSkinWindow& window)
-    : TSkinControl(control, window), painter_(Engine()) {}
+TSkinTabControl::TSkinTabControl(QWidget* control, SkinnerHost& window)
+    : TSkinControl(control, window), painter_(Skin()) {}
 
 bool TSkinTabControl::BeforeMessage(QEvent* event) {
     if (event->type() != QEvent::Paint) return true;

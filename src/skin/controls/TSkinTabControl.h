@@ -15,7 +15,7 @@ namespace skin {
 // widget's picture, which shows through it, holds its tabs.
 class TSkinTabControl : public TSkinControl {
 public:
-    TSkinTabControl(QWidget* control, TSkinWindow& window);
+    TSkinTabControl(QWidget* control, SkinnerHost& window);
 
     bool BeforeMessage(QEvent* event) override;
     void Paint() override;

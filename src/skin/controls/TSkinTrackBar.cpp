@@ -3,7 +3,7 @@
 #include "skin/controls/TrackBarStyle.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/BitmapOps.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
@@ -15,8 +15,8 @@ void TSkinTrackBar::ApplySkin() {
     channel_ = verticalChannel_ = Bitmap();
     QWidget* slider = Control();
     if (!slider) return;
-    const bool skinning = Engine().IsSkinning();
-    if (const Bitmap* channel = skinning ? Engine().GetSkinBitmap(bitmaps::TrackBar) : nullptr) {
+    const bool skinning = Skin().IsSkinning();
+    if (const Bitmap* channel = skinning ? Skin().GetSkinBitmap(bitmaps::TrackBar) : nullptr) {
         channel_ = *channel;
         verticalChannel_ = RotatedLeft(*channel);
     }
@@ -34,8 +34,8 @@ const Bitmap& TSkinTrackBar::Channel(Qt::Orientation orientation) const {
 }
 
 const Bitmap* TSkinTrackBar::Thumb(Qt::Orientation orientation) const {
-    return Engine().GetSkinBitmap(orientation == Qt::Vertical ? bitmaps::TrackBarVSlider
-                                                              : bitmaps::TrackBarSlider);
+    return Skin().GetSkinBitmap(orientation == Qt::Vertical ? bitmaps::TrackBarVSlider
+                                                            : bitmaps::TrackBarSlider);
 }
 
 }  // namespace skin

@@ -5,7 +5,7 @@
 namespace skin {
 
 std::unique_ptr<QStyle> TSkinUpDown::MakeStyle(QStyle* base) {
-    return std::make_unique<SkinFieldStyle>(Engine(), base, true);
+    return std::make_unique<SkinFieldStyle>(Skin(), base, true);
 }
 
 }  // namespace skin

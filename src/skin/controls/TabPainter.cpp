@@ -10,7 +10,7 @@
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -24,12 +24,11 @@ bool IsAcross(TabSide side) { return side == TabSide::Left || side == TabSide::R
 QImage TabPainter::Compose(const TabScene& scene) const {
     QImage picture(scene.Size, QImage::Format_RGB32);
     if (picture.isNull()) return picture;
-    picture.fill(FormColour(engine_));
+    picture.fill(FormColour(skin_));
     QPainter painter(&picture);
     if (scene.Page) DrawPageFrame(painter, *scene.Page);
-    const ColorRef mask = engine_.GetSkinBool(flags::TabControlTrans) > 0
-                              ? engine_.Metrics().TransColor
-                              : ColorRef(-1);
+    const ColorRef mask =
+        skin_.GetSkinBool(flags::TabControlTrans) != 0 ? skin_.Metrics().TransColor : ColorRef(-1);
     painter.save();
     // Tabs end where the page begins, as they do where the page is laid out below them.
     QRegion tabs(scene.TabArea);
@@ -63,8 +62,8 @@ QImage TabPainter::PaintTab(const TabItem& tab, TabSide side, const QFont& font,
 QImage TabPainter::TabBody(const TabItem& tab, const QSize& size) const {
     QImage body(size, QImage::Format_RGB32);
     if (body.isNull()) return body;
-    body.fill(FormColour(engine_));
-    const TSkinTabRes& pieces = engine_.Resources().Tabs;
+    body.fill(FormColour(skin_));
+    const TSkinTabRes& pieces = skin_.Resources().Tabs;
     const Bitmap& frame = tab.Selected ? pieces.TabB() : pieces.TabA();  // frames 1 and 2
     if (frame.IsEmpty()) return body;
     {
@@ -103,21 +102,21 @@ void TabPainter::DrawCaption(QImage& body, const TabItem& tab, TabSide side, con
     const int colour =
         tab.Selected ? colors::TabControlActiveFontColor : colors::TabControlInactiveFontColor;
     painter.setFont(font);
-    painter.setPen(tab.Enabled ? SkinColour(engine_, colour, Qt::black) : ToQColor(kDisabledText));
+    painter.setPen(tab.Enabled ? SkinColour(skin_, colour, Qt::black) : ToQColor(kDisabledText));
     painter.drawText(QRect(left, 2, width - left, height - 2),
                      Qt::AlignLeft | Qt::AlignVCenter | flags, tab.Text);
 }
 
 void TabPainter::DrawPageFrame(QPainter& painter, const QRect& page) const {
-    const ColorRef border = engine_.GetSkinColor(colors::ControlBorderColor);
-    FillRectColor(painter, page, FromQColor(FormColour(engine_)));
+    const ColorRef border = skin_.GetSkinColor(colors::ControlBorderColor);
+    FillRectColor(painter, page, FromQColor(FormColour(skin_)));
     if (border >= 0) FrameRectColor(painter, page, border);
 }
 
 // The page frame's edge on the tabs' side gives way to the skin's tab line.
 void TabPainter::DrawLine(QPainter& painter, const QRect& base, TabSide side) const {
-    const TSkinTabRes& pieces = engine_.Resources().Tabs;
-    const ColorRef form = FromQColor(FormColour(engine_));
+    const TSkinTabRes& pieces = skin_.Resources().Tabs;
+    const ColorRef form = FromQColor(FormColour(skin_));
     const int l = base.x();
     const int t = base.y();
     const int r = RightOf(base);

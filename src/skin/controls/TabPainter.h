@@ -12,7 +12,7 @@ class QPainter;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The side of the page the tabs stand on.
 enum class TabSide { Top, Bottom, Left, Right };
@@ -46,7 +46,7 @@ struct TabScene {
 // on each paint; the pieces themselves are the skin resource's, cut once per skin.
 class TabPainter {
 public:
-    explicit TabPainter(const TSkinEngine& engine) : engine_(engine) {}
+    explicit TabPainter(const SkinValues& skin) : skin_(skin) {}
 
     QImage Compose(const TabScene& scene) const;
     // One tab as it is drawn at its place (already turned for the side).
@@ -60,7 +60,7 @@ private:
     void DrawPageFrame(QPainter& painter, const QRect& page) const;
     void DrawLine(QPainter& painter, const QRect& base, TabSide side) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
 }  // namespace skin

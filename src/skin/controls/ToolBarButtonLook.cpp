@@ -28,7 +28,7 @@ void ToolBarButtonLook::DrawToolButton(QPainter& painter, const QToolButton& but
         DrawLook(painter, button, state.Selected ? Kind::Down : Kind::Hot);
         if (HasDropDownPart(button)) {
             DrawDropDownMark(painter, button.rect(), DropDownPartLeft(button),
-                             SkinColour(engine_, colors::ToolBarBorderColor, Qt::black));
+                             SkinColour(skin_, colors::ToolBarBorderColor, Qt::black));
         }
     } else if (state.Selected || state.Checked) {
         DrawLook(painter, button, Kind::Hot);
@@ -39,10 +39,9 @@ void ToolBarButtonLook::DrawLook(QPainter& painter, const QToolButton& button, K
     const QRect r = button.rect();
     const int fill = kind == Kind::Down ? colors::ToolBarDownColor : colors::ToolBarOnColor;
     const QPalette& palette = button.palette();
-    FillRectColor(painter, r,
-                  FromQColor(SkinColour(engine_, fill, palette.color(QPalette::Button))));
+    FillRectColor(painter, r, FromQColor(SkinColour(skin_, fill, palette.color(QPalette::Button))));
     FrameRectColor(painter, r,
-                   FromQColor(SkinColour(engine_, colors::ToolBarBorderColor, Qt::black)));
+                   FromQColor(SkinColour(skin_, colors::ToolBarBorderColor, Qt::black)));
     const int faceRight = DropDownPartLeft(button);
     const bool list = ShownStyle(button) == Qt::ToolButtonTextBesideIcon;
     const QSize image = DrawImage(painter, button, faceRight, list);

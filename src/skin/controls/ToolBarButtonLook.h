@@ -7,7 +7,7 @@ class QToolButton;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The state of a tool bar button as the tool bar draws it.
 struct ToolButtonState {
@@ -23,7 +23,7 @@ struct ToolButtonState {
 // centred under the image otherwise. Any other button draws itself.
 class ToolBarButtonLook {
 public:
-    explicit ToolBarButtonLook(const TSkinEngine& engine) : engine_(engine) {}
+    explicit ToolBarButtonLook(const SkinValues& skin) : skin_(skin) {}
 
     static bool Draws(const ToolButtonState& state) {
         return state.Hot || state.Selected || state.Checked;
@@ -39,7 +39,7 @@ private:
     void DrawCaption(QPainter& painter, const QToolButton& button, Kind kind, int faceRight,
                      bool list, const QSize& image) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
 }  // namespace skin

@@ -6,12 +6,12 @@
 #include "skin/data/SkinVocabulary.h"
 #include "skin/draw/Blit.h"
 #include "skin/draw/Fills.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
 const QImage& ToolBarStyle::Stretched(const QImage& picture, const QSize& size) const {
-    const int generation = engine_.SkinGeneration();
+    const int generation = skin_.SkinGeneration();
     if (kept_.Generation != generation || kept_.Picture != picture.cacheKey() ||
         kept_.Size != size) {
         kept_ = {generation, picture.cacheKey(), size, StretchedImage(picture, size)};
@@ -20,7 +20,7 @@ const QImage& ToolBarStyle::Stretched(const QImage& picture, const QSize& size) 
 }
 
 bool ToolBarStyle::DrawToolBarBackground(QPainter& painter, const QRect& rect) const {
-    if (const Bitmap* picture = engine_.GetSkinBitmap(bitmaps::ToolBar);
+    if (const Bitmap* picture = skin_.GetSkinBitmap(bitmaps::ToolBar);
         picture && !picture->IsEmpty()) {
         if (rect.width() > 0 && rect.height() > 0) {
             ExactPainting exact(painter);
@@ -28,8 +28,8 @@ bool ToolBarStyle::DrawToolBarBackground(QPainter& painter, const QRect& rect) c
         }
         return true;
     }
-    const ColorRef start = engine_.GetSkinColor(colors::ToolBarStartColor);
-    const ColorRef end = engine_.GetSkinColor(colors::ToolBarEndColor);
+    const ColorRef start = skin_.GetSkinColor(colors::ToolBarStartColor);
+    const ColorRef end = skin_.GetSkinColor(colors::ToolBarEndColor);
     if (start < 0) return false;
     if (end >= 0 && start != end) {
         FillGradient(painter, rect, start, end);

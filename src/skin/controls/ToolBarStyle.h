@@ -5,14 +5,14 @@
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style a skinned tool bar wears: its background is the skin's tool bar picture stretched
 // over it, or else a gradient from the skin's tool bar start colour to its end colour, or the
 // start colour alone when both are the same. The handle and the buttons are left to others.
 class ToolBarStyle : public QProxyStyle {
 public:
-    explicit ToolBarStyle(const TSkinEngine& engine) : engine_(engine) {}
+    explicit ToolBarStyle(const SkinValues& skin) : skin_(skin) {}
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
@@ -33,7 +33,7 @@ private:
         QImage Image;
     };
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
     mutable Kept kept_;
 };
 

@@ -8,7 +8,7 @@
 #include "skin/controls/TSkinTrackBar.h"
 #include "skin/controls/TrackBarLayout.h"
 #include "skin/controls/TrackBarPainter.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -83,11 +83,10 @@ void TrackBarStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     atOrigin.rect.moveTo(0, 0);
     const TrackBarLayout layout = TrackBarLayout::Of(atOrigin, ThumbSize(orientation));
     const TrackBarPictures pictures{&skinner_.Channel(orientation), skinner_.Thumb(orientation)};
-    const TSkinEngine& engine = skinner_.Engine();
-    painter->drawImage(
-        slider->rect.topLeft(),
-        ComposeTrackBar(layout, slider->rect.size(), pictures, FormColour(engine),
-                        engine.Metrics().TransColor, slider->state & State_HasFocus));
+    const SkinValues& skin = skinner_.Skin();
+    painter->drawImage(slider->rect.topLeft(),
+                       ComposeTrackBar(layout, slider->rect.size(), pictures, FormColour(skin),
+                                       skin.Metrics().TransColor, slider->state & State_HasFocus));
 }
 
 }  // namespace skin

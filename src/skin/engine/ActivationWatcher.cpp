@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "skin/engine/SkinMarks.h"
 #include "skin/engine/TSkinEngine.h"
 #include "skin/engine/WindowKinds.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin {
 namespace {
@@ -40,11 +40,11 @@ bool ActivationWatcher::eventFilter(QObject* watched, QEvent* event) {
 
 void ActivationWatcher::WindowShown(QWidget* window) {
     if (IsStandardDialog(window)) {
-        if (window != TSkinEngine::LastDestroyedDialog() && engine_.SkinDialogs() &&
+        if (window != WindowRegistry::LastDestroyedDialog() && engine_.SkinDialogs() &&
             !IsSkinned(window)) {
             engine_.RegisterWindow(window, true);
         }
-        TSkinEngine::SetLastDestroyedDialog(nullptr);
+        WindowRegistry::SetLastDestroyedDialog(nullptr);
         return;
     }
     if (!IsApplicationForm(window) || IsSkinned(window)) return;

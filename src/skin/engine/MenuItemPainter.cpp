@@ -6,7 +6,7 @@
 #include "skin/draw/Blit.h"
 #include "skin/draw/Fills.h"
 #include "skin/draw/Geometry.h"
-#include "skin/engine/SkinMetrics.h"
+#include "skin/values/SkinMetrics.h"
 
 namespace skin {
 namespace {

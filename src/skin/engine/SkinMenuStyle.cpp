@@ -2,7 +2,7 @@
 
 #include "skin/draw/Fills.h"
 #include "skin/engine/MenuItemPainter.h"
-#include "skin/engine/SkinMetrics.h"
+#include "skin/values/SkinMetrics.h"
 
 namespace skin {
 

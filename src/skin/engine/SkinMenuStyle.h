@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-#include "skin/engine/MenuLook.h"
+#include "skin/values/MenuLook.h"
 
 namespace skin {
 

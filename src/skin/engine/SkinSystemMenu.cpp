@@ -2,17 +2,15 @@
 
 #include <QMenu>
 
-#include "skin/engine/TSkinEngine.h"
 #include "skin/windows/TSkinWindow.h"
 
 namespace skin {
 
-SkinSystemMenu::SkinSystemMenu(TSkinEngine& engine)
-    : engine_(engine), menu_(std::make_unique<QMenu>()) {
+SkinSystemMenu::SkinSystemMenu() : menu_(std::make_unique<QMenu>()) {
     menu_->setObjectName("SkinSystemMenu");
     auto act = [this](void (TSkinWindow::*action)()) {
         return [this, action] {
-            if (TSkinWindow* owner = engine_.SysMenuOwner()) (owner->*action)();
+            if (TSkinWindow* owner = owner_) (owner->*action)();
         };
     };
     minimize_ = menu_->addAction(QString(), act(&TSkinWindow::Minimize));
@@ -31,8 +29,12 @@ void SkinSystemMenu::SetCaptions(const QString& minimize, const QString& maximiz
     close_->setText(close);
 }
 
+TSkinWindow* SkinSystemMenu::Owner() const { return owner_; }
+
+void SkinSystemMenu::SetOwner(TSkinWindow* owner) { owner_ = owner; }
+
 void SkinSystemMenu::EnableForOwner() {
-    const TSkinWindow* owner = engine_.SysMenuOwner();
+    const TSkinWindow* owner = owner_;
     if (!owner) return;
     close_->setEnabled(owner->CloseButtonShown());
     maximize_->setEnabled(owner->MaxButtonShown());

@@ -12,7 +12,7 @@
 #include <QProgressDialog>
 #include <typeinfo>
 
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin {
 

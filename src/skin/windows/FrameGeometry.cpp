@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "skin/draw/Geometry.h"
-#include "skin/engine/SkinMetrics.h"
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
+#include "skin/values/SkinMetrics.h"
 
 namespace skin {
 namespace {
@@ -24,7 +24,9 @@ FrameGeometry::FrameGeometry(const SkinMetrics& metrics, const FramePieces& piec
                              traits.HasBorders ? metrics.BottomBorderHeight : 0),
                     {.IconTop = metrics.IconPosY <= 3 ? 4 : metrics.IconPosY,
                      .ButtonTop = metrics.ButtonPosY,
-                     .ButtonsRight = metrics.ButtonPosX,
+                     .ButtonsRight = metrics.ButtonPosX,  // the skin counts it from the right
+                     // Title[2] is "SKIN2_TITLEBAR3", which a five-part title draws after the
+                     // caption: the caption leaves room for it.
                      .ExtraButtonRoom = pieces.FiveSections ? pieces.Title[2].width() : 0,
                      .TextTop = metrics.CaptionTop}) {}
 

@@ -6,8 +6,8 @@
 #include "skin/draw/FrameRegion.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"
-#include "skin/engine/TSkinEngine.h"
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 
@@ -22,8 +22,8 @@ bool FramePainter::TitleKey::operator==(const TitleKey& other) const {
 
 // Every kept picture goes when the engine loads another skin.
 void FramePainter::FollowSkin() {
-    if (generation_ == engine_.SkinGeneration()) return;
-    generation_ = engine_.SkinGeneration();
+    if (generation_ == skin_.SkinGeneration()) return;
+    generation_ = skin_.SkinGeneration();
     composer_.Reset();
     titles_.clear();
     shape_.reset();
@@ -47,7 +47,7 @@ const FramePainter::KeptTitle& FramePainter::Kept(const FrameGeometry& geometry,
     }
     QImage raw = composer_.Compose(geometry, state);
     // Only the skin's own pieces bring the transparent colour into a title.
-    const FramePieces& pieces = engine_.Pieces();
+    const FramePieces& pieces = skin_.Pieces();
     QImage shown = pieces.TitleNeedsRegion ? FilledTransparent(raw, pieces.TransparentRowsBegin,
                                                                pieces.TransparentRowsEnd)
                                            : raw;
@@ -63,7 +63,7 @@ const QImage& FramePainter::Title(const FrameGeometry& geometry, const TitleStat
 // Pixels of the skin's transparent colour in rows [begin, end) show the form colour, as the
 // window's shape leaves them out anyway.
 QImage FramePainter::FilledTransparent(QImage picture, int begin, int end) const {
-    const SkinMetrics& m = engine_.Metrics();
+    const SkinMetrics& m = skin_.Metrics();
     const QRgb key = ToQColor(m.TransColor).rgb() & RGB_MASK;
     const QRgb fill = ToQColor(m.FormColor).rgb();
     for (int y = std::max(begin, 0); y < std::min(end, picture.height()); ++y) {
@@ -76,11 +76,11 @@ QImage FramePainter::FilledTransparent(QImage picture, int begin, int end) const
 }
 
 QImage FramePainter::RawBottom(int width) const {
-    const FramePieces& pieces = engine_.Pieces();
+    const FramePieces& pieces = skin_.Pieces();
     const Bitmap& first = pieces.Bottom[0];
     QImage image(width, first.Height(), QImage::Format_RGB32);
     if (image.isNull()) return image;
-    image.fill(ToQColor(engine_.Metrics().FormColor));
+    image.fill(ToQColor(skin_.Metrics().FormColor));
     QPainter painter(&image);
     if (pieces.BottomThreeSections) {
         const Bitmap& last = pieces.Bottom[2];
@@ -97,7 +97,7 @@ QImage FramePainter::RawBottom(int width) const {
 const QImage& FramePainter::Bottom(int width) {
     if (bottom_.width() == width) return bottom_;
     rawBottom_ = RawBottom(width);
-    bottom_ = engine_.Pieces().BottomNeedsRegion
+    bottom_ = skin_.Pieces().BottomNeedsRegion
                   ? FilledTransparent(rawBottom_, 0, rawBottom_.height())
                   : rawBottom_;
     return bottom_;
@@ -124,7 +124,7 @@ void FramePainter::PaintBorders(QPainter& painter, const FrameGeometry& geometry
     if (!geometry.Traits().HasBorders) return;
     const QMargins margins = geometry.Margins();
     ExactPainting exact(painter);
-    const FramePieces& pieces = engine_.Pieces();
+    const FramePieces& pieces = skin_.Pieces();
     const int w = geometry.Window().width();
     const int h = geometry.Window().height();
     const int sideHeight = h - margins.bottom() - margins.top();
@@ -140,8 +140,8 @@ QRegion FramePainter::Shape(const FrameGeometry& geometry, TitleState state) {
     state.Pressed = false;
     const TitleKey key{geometry.Window(), geometry.Traits(), state};
     if (shape_ && shape_->Key == key) return shape_->Region;
-    const SkinMetrics& m = engine_.Metrics();
-    const FramePieces& pieces = engine_.Pieces();
+    const SkinMetrics& m = skin_.Metrics();
+    const FramePieces& pieces = skin_.Pieces();
     const FrameTraits& traits = geometry.Traits();
     FrameRegionParts parts;
     parts.Width = geometry.Window().width();

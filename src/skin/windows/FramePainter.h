@@ -12,7 +12,7 @@ class QPainter;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // Draws a skinned window's frame from pictures composed off screen. The title bar (in the last
 // few states it was drawn in), the bottom border, the stretched side borders and the window's
@@ -20,7 +20,7 @@ class TSkinEngine;
 // the skin changes.
 class FramePainter {
 public:
-    explicit FramePainter(const TSkinEngine& engine) : engine_(engine), composer_(engine) {}
+    explicit FramePainter(const SkinValues& skin) : skin_(skin), composer_(skin) {}
 
     // Draws the frame into the window's margins.
     void Paint(QPainter& painter, const FrameGeometry& geometry, const TitleState& state);
@@ -60,7 +60,7 @@ private:
 
     static constexpr size_t kKeptTitles = 4;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
     TitleComposer composer_;
     int generation_ = -1;
     std::list<KeptTitle> titles_;  // most recently used first

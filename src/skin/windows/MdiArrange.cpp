@@ -4,7 +4,7 @@
 #include <QMdiSubWindow>
 #include <algorithm>
 
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin {
 namespace {

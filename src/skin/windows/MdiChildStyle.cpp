@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "skin/draw/Blit.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 #include "skin/windows/MdiMinimizedTitle.h"
 #include "skin/windows/TSkinWindow.h"
 
@@ -69,17 +69,17 @@ QString CaptionOf(const QWidget* widget, const QString& fallback) {
 
 }  // namespace
 
-MdiChildStyle::MdiChildStyle(const TSkinEngine& engine)
-    : QProxyStyle(QApplication::style()->name()), engine_(engine), painter_(engine) {}
+MdiChildStyle::MdiChildStyle(const SkinValues& skin)
+    : QProxyStyle(QApplication::style()->name()), skin_(skin), painter_(skin) {}
 
 FrameGeometry MdiChildStyle::GeometryOf(const QStyleOptionTitleBar& option,
                                         const QWidget* widget) const {
     if (IsMinimized(option)) {
-        return FrameGeometry::MinimizedTitle(engine_.Metrics(), engine_.Pieces(),
-                                             option.rect.size(), TraitsOf(option));
+        return FrameGeometry::MinimizedTitle(skin_.Metrics(), skin_.Pieces(), option.rect.size(),
+                                             TraitsOf(option));
     }
     const QSize window(option.rect.width(), widget ? widget->height() : option.rect.height());
-    return FrameGeometry(engine_.Metrics(), engine_.Pieces(), window, TraitsOf(option));
+    return FrameGeometry(skin_.Metrics(), skin_.Pieces(), window, TraitsOf(option));
 }
 
 TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option, const QWidget* widget) const {
@@ -91,7 +91,7 @@ TitleState MdiChildStyle::StateOf(const QStyleOptionTitleBar& option, const QWid
     state.Pressed = option.state & State_Sunken;
     state.Text = CaptionOf(widget, option.text);
     state.TextColor = option.state & State_Active
-                          ? ToQColor(engine_.Metrics().TitleFontColor)
+                          ? ToQColor(skin_.Metrics().TitleFontColor)
                           : InactiveCaptionColor(widget ? widget->palette() : option.palette);
     state.Icon = option.icon;
     return state;
@@ -110,17 +110,17 @@ int MdiChildStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                const QWidget* widget) const {
     const QMdiSubWindow* child = ChildOf(widget);
     if (!child) return QProxyStyle::pixelMetric(metric, option, widget);
-    const SkinMetrics& m = engine_.Metrics();
+    const SkinMetrics& m = skin_.Metrics();
     switch (metric) {
         case PM_TitleBarHeight:
             if (child->isMaximized()) return 0;
-            if (child->isMinimized()) return MdiMinimizedTitleSize(engine_, 0).height();
+            if (child->isMinimized()) return MdiMinimizedTitleSize(skin_, 0).height();
             return m.TitleHeight;
         case PM_MdiSubWindowFrameWidth:
             if (child->isMaximized()) return 0;
             return std::max({m.LeftBorderWidth, m.RightBorderWidth, m.BottomBorderHeight});
         case PM_MdiSubWindowMinimizedWidth:
-            return MdiMinimizedTitleSize(engine_, QProxyStyle::pixelMetric(metric, option, widget))
+            return MdiMinimizedTitleSize(skin_, QProxyStyle::pixelMetric(metric, option, widget))
                 .width();
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
@@ -168,7 +168,7 @@ void MdiChildStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     if (IsMinimized(*title)) {
         painter->drawImage(
             title->rect.topLeft(),
-            ComposeMdiMinimizedTitle(engine_, GeometryOf(*title, widget), StateOf(*title, widget)));
+            ComposeMdiMinimizedTitle(skin_, GeometryOf(*title, widget), StateOf(*title, widget)));
         return;
     }
     painter->drawImage(QPoint(0, 0),
@@ -184,7 +184,7 @@ void MdiChildStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     }
     if (child->isMinimized() || child->isMaximized()) return;
     QStyleOptionTitleBar title;
-    title.rect = QRect(0, 0, child->width(), engine_.Metrics().TitleHeight);
+    title.rect = QRect(0, 0, child->width(), skin_.Metrics().TitleHeight);
     title.titleBarFlags = child->windowFlags();
     painter_.PaintBorders(*painter, GeometryOf(title, child));
 }

@@ -7,7 +7,7 @@
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style one MDI child (QMdiSubWindow) wears while its frame is skinned: the child's title
 // bar and borders come from the skin as a skinned window's do, its caption buttons stand where
@@ -17,7 +17,7 @@ class TSkinEngine;
 // menu row. Moving, sizing and the buttons' actions remain Qt's.
 class MdiChildStyle : public QProxyStyle {
 public:
-    explicit MdiChildStyle(const TSkinEngine& engine);
+    explicit MdiChildStyle(const SkinValues& skin);
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
@@ -37,7 +37,7 @@ private:
     QRect TitleRect(const QStyleOptionTitleBar& option, SubControl part,
                     const QWidget* widget) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
     mutable FramePainter painter_;  // keeps the child's composed pictures
 };
 

@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "skin/engine/TSkinEngine.h"
 #include "skin/windows/MdiMenus.h"
+#include "skin/windows/WindowEngine.h"
 
 namespace skin {
 namespace {
@@ -24,7 +24,7 @@ void ActivateChild(QMdiSubWindow* child) {
 
 }  // namespace
 
-MdiMenuBar::MdiMenuBar(QWidget* frame, TSkinEngine& engine) : frame_(frame), engine_(engine) {}
+MdiMenuBar::MdiMenuBar(QWidget* frame, WindowEngine& engine) : frame_(frame), engine_(engine) {}
 
 MdiMenuBar::~MdiMenuBar() { Stop(); }
 

@@ -12,14 +12,14 @@ class QWidget;
 
 namespace skin {
 
-class TSkinEngine;
+class WindowEngine;
 
 // An MDI frame's menu bar while skinned: it shows the frame's main menu, or the active child's
 // menu in its place, and lists the children at the end of the window menu whenever that menu is
 // on the bar. Stopping puts the main menu back and takes the list away.
 class MdiMenuBar {
 public:
-    MdiMenuBar(QWidget* frame, TSkinEngine& engine);
+    MdiMenuBar(QWidget* frame, WindowEngine& engine);
     ~MdiMenuBar();
     MdiMenuBar(const MdiMenuBar&) = delete;
     MdiMenuBar& operator=(const MdiMenuBar&) = delete;
@@ -47,7 +47,7 @@ private:
     void ClearWindowItems();
 
     QPointer<QWidget> frame_;
-    TSkinEngine& engine_;
+    WindowEngine& engine_;
     QPointer<QMenuBar> bar_;
     QList<QPointer<QAction>> main_;
     QPointer<QMenu> shownChild_;

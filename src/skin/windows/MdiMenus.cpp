@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QPointer>
 
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 #include "skin/windows/MdiArrange.h"
 
 namespace skin {

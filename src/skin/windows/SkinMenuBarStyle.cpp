@@ -5,8 +5,8 @@
 
 #include "skin/draw/Blit.h"
 #include "skin/draw/Fills.h"
-#include "skin/engine/TSkinEngine.h"
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -19,12 +19,12 @@ constexpr ColorRef kDisabledText = 0x00808080;
 // The bar's picture, or its gradient, or its colour, over the whole bar and shown in `part`.
 void SkinMenuBarStyle::DrawBackground(QPainter& painter, const QRect& bar,
                                       const QRect& part) const {
-    const auto& colours = engine_.Metrics().MenuColors;
+    const auto& colours = skin_.Metrics().MenuColors;
     const ColorRef start = colours[menucolors::BarStart];
     const ColorRef end = colours[menucolors::BarEnd];
     painter.save();
     painter.setClipRect(part, Qt::IntersectClip);
-    if (const QImage& picture = engine_.Pieces().MenuBar; !picture.isNull()) {
+    if (const QImage& picture = skin_.Pieces().MenuBar; !picture.isNull()) {
         StretchImage(picture, painter, bar);
     } else if (start != end) {
         FillGradient(painter, bar, start, end);
@@ -36,7 +36,7 @@ void SkinMenuBarStyle::DrawBackground(QPainter& painter, const QRect& bar,
 
 void SkinMenuBarStyle::DrawItem(QPainter& painter, const QStyleOptionMenuItem& item,
                                 const QWidget* widget) const {
-    const auto& colours = engine_.Metrics().MenuColors;
+    const auto& colours = skin_.Metrics().MenuColors;
     const QRect bar = widget ? widget->rect() : item.menuRect;
     DrawBackground(painter, bar.isValid() ? bar : item.rect, item.rect);
     const bool enabled = item.state & State_Enabled;
@@ -52,7 +52,7 @@ void SkinMenuBarStyle::DrawItem(QPainter& painter, const QStyleOptionMenuItem& i
     const bool image = !item.icon.isNull() && !item.text.isEmpty();
     if (image) r.setLeft(r.left() + kImageSize);
     r.setTop(r.top() + 2);
-    painter.setFont(engine_.Menus().Font);
+    painter.setFont(skin_.Menus().Font);
     painter.setPen(ToQColor(text));
     painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, item.text);
     if (image) {

@@ -5,14 +5,14 @@
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // The style a form's menu bar wears while skinned: the bar's background from the skin's menu bar
 // picture or colours, its items in the skin's top-level menu colours with images left of their
 // captions. The bar itself stays Qt's, with its menus, keyboard walking and shortcuts.
 class SkinMenuBarStyle : public QProxyStyle {
 public:
-    explicit SkinMenuBarStyle(const TSkinEngine& engine) : engine_(engine) {}
+    explicit SkinMenuBarStyle(const SkinValues& skin) : skin_(skin) {}
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
@@ -27,7 +27,7 @@ private:
     void DrawBackground(QPainter& painter, const QRect& bar, const QRect& part) const;
     void DrawItem(QPainter& painter, const QStyleOptionMenuItem& item, const QWidget* widget) const;
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
 };
 
 }  // namespace skin

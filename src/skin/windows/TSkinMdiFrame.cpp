@@ -7,17 +7,18 @@
 #include <QTimer>
 
 #include "skin/controls/StyledWidget.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinValues.h"
 #include "skin/windows/MdiArrange.h"
 #include "skin/windows/MdiChildStyle.h"
 #include "skin/windows/MdiMenus.h"
 #include "skin/windows/TSkinWindowVCL.h"
+#include "skin/windows/WindowEngine.h"
 
 namespace skin {
 
 struct TSkinMdiFrame::Child {
-    Child(QMdiSubWindow* window, const TSkinEngine& engine)
-        : Window(window), Styled(window, std::make_unique<MdiChildStyle>(engine)) {}
+    Child(QMdiSubWindow* window, const SkinValues& skin)
+        : Window(window), Styled(window, std::make_unique<MdiChildStyle>(skin)) {}
 
     WidgetGuard<QMdiSubWindow> Window;
     StyledWidget Styled;
@@ -66,7 +67,7 @@ TSkinMdiFrame::Child& TSkinMdiFrame::Adopt(QMdiSubWindow* window) {
     for (auto& child : children_) {
         if (child->Window == window) return *child;
     }
-    children_.push_back(std::make_unique<Child>(window, window_.Engine()));
+    children_.push_back(std::make_unique<Child>(window, window_.Skin()));
     window->installEventFilter(this);
     connect(window, &QObject::destroyed, this, [this](QObject* gone) { ChildGone(gone); });
     // Controls inside a child that came after the frame was skinned get their skinners.
@@ -79,7 +80,7 @@ void TSkinMdiFrame::SkinChild(Child& child, bool on) {
     if (!child.Window) return;
     if (on) {
         child.Styled.Look().SetColor(QPalette::Window,
-                                     ToQColor(window_.Engine().Metrics().FormColor));
+                                     ToQColor(window_.Skin().Metrics().FormColor));
     }
     child.Styled.Wear(on);
 }
@@ -174,7 +175,7 @@ void TSkinMdiFrame::ShowMDIButtons() {
         if (corner) corner->hide();
         bar->setCornerWidget(buttons_, Qt::TopRightCorner);
     }
-    const auto& colours = window_.Engine().Metrics().MenuColors;
+    const auto& colours = window_.Skin().Metrics().MenuColors;
     buttons_->ShowFor(*active, ToQColor(colours[menucolors::BarStart]),
                       ToQColor(colours[menucolors::TopFont]));
     buttons_->show();

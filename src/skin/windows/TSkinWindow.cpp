@@ -6,9 +6,11 @@
 #include <QWhatsThis>
 
 #include "skin/controls/SkinnerRegistry.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinMarks.h"
+#include "skin/values/SkinValues.h"
+#include "skin/windows/FormActivity.h"
 #include "skin/windows/FrameMouse.h"
+#include "skin/windows/WindowEngine.h"
 
 namespace skin {
 namespace {
@@ -28,47 +30,49 @@ QColor InactiveCaptionColor(const QPalette& palette) {
     return palette.color(QPalette::Disabled, QPalette::WindowText);
 }
 
-TSkinWindow::TSkinWindow(QWidget* window, bool skinnedOnActivation, TSkinEngine& engine)
+TSkinWindow::TSkinWindow(QWidget* window, bool skinnedOnActivation, WindowEngine& engine)
     : engine_(engine),
+      skin_(engine.Skin()),
       window_(window),
       look_(window),
       colours_(window),
       controls_(*this, SkinnerRegistry::Instance()),
-      painter_(engine),
+      painter_(skin_),
       mouse_(std::make_unique<FrameMouse>(*this)),
-      skinnedOnActivation_(skinnedOnActivation) {
-    const int disabledTag = engine.DisabledTag();
-    skinEnabled_ = !(disabledTag != 0 && TagOf(window) == disabledTag);
-    skinned_ = engine.Active() && skinEnabled_;
-}
+      skinnedOnActivation_(skinnedOnActivation),
+      skinEnabled_(!skin_.HasDisabledTag(window)),
+      skinned_(skin_.Active() && skinEnabled_) {}
 
 TSkinWindow::~TSkinWindow() = default;
 
 void TSkinWindow::Start() {
     Attach();
     controls_.SkinChildren(window_);
-    SetSkinned(engine_.Active());
+    SetSkinned(skin_.Active());
 }
 
+// Only a window that was initialized ever wore the skin, so only its skin comes off; the skinners
+// of any window go.
 void TSkinWindow::Shutdown() {
-    if (destroying_) return;
-    destroying_ = true;
-    SetSkinned(false);
+    if (Destroying()) return;
+    const bool initialized = stage_ == Lifecycle::Initialized;
+    stage_ = Lifecycle::Ending;
+    skinned_ = false;
+    if (initialized) ApplySkinState();
     controls_.UnskinChildren();
     Detach();
+    stage_ = Lifecycle::Detached;
 }
 
 void TSkinWindow::Attach() {
-    if (!window_ || attached_) return;
-    attached_ = true;
+    if (!window_ || stage_ != Lifecycle::Created) return;
+    stage_ = Lifecycle::Attached;
     window_->installEventFilter(this);
     SetSkinnedMark(window_, true);
     active_ = window_->isActiveWindow();
 }
 
 void TSkinWindow::Detach() {
-    if (!attached_) return;
-    attached_ = false;
     mouse_->Watch(nullptr);
     if (!window_) return;
     window_->removeEventFilter(this);
@@ -76,22 +80,27 @@ void TSkinWindow::Detach() {
 }
 
 bool TSkinWindow::LookOn() const {
-    return window_ && initialized_ && skinned_ && engine_.IsSkinning();
+    return window_ && stage_ == Lifecycle::Initialized && skinned_ && skin_.IsSkinning();
+}
+
+bool TSkinWindow::IsFormActive(const QWidget* control) const {
+    return skin::IsFormActive(engine_, control);
 }
 
 void TSkinWindow::SetSkinned(bool on) {
     skinned_ = on && skinEnabled_;
-    if (initialized_) {
+    if (stage_ == Lifecycle::Initialized) {
         ApplySkinState();
         if (LookOn()) ApplyRegion();
-    } else if (window_ && (window_->isVisible() || InitWhenHidden())) {
+    } else if (stage_ == Lifecycle::Attached && window_ &&
+               (window_->isVisible() || InitWhenHidden())) {
         Initialize();
     }
 }
 
 void TSkinWindow::Initialize() {
     SaveOriginalFrame();
-    initialized_ = true;
+    stage_ = Lifecycle::Initialized;
     SetSkinned(skinned_);
 }
 
@@ -103,7 +112,7 @@ void TSkinWindow::SkinChanged() {
 }
 
 int TSkinWindow::EffectiveTitleHeight() const {
-    return hasTitle_ && LookOn() ? engine_.Metrics().TitleHeight : 0;
+    return hasTitle_ && LookOn() ? skin_.Metrics().TitleHeight : 0;
 }
 
 void TSkinWindow::SetHasTitle(bool on) {
@@ -156,7 +165,7 @@ FrameGeometry TSkinWindow::Geometry() const {
     traits.Help = HasHelpButton();
     traits.Resizable = IsResizable();
     traits.Maximized = window_ && window_->isMaximized();
-    return FrameGeometry(engine_.Metrics(), engine_.Pieces(), window_ ? window_->size() : QSize(),
+    return FrameGeometry(skin_.Metrics(), skin_.Pieces(), window_ ? window_->size() : QSize(),
                          traits);
 }
 
@@ -166,7 +175,7 @@ TitleState TSkinWindow::CurrentTitleState() const {
     state.Pressed = buttonPressed_;
     if (!window_) return state;
     state.Text = window_->windowTitle().remove(QStringLiteral("[*]"));
-    state.TextColor = active_ ? ToQColor(engine_.Metrics().TitleFontColor)
+    state.TextColor = active_ ? ToQColor(skin_.Metrics().TitleFontColor)
                               : InactiveCaptionColor(window_->palette());
     state.Icon = window_->windowIcon();
     return state;
@@ -180,7 +189,7 @@ void TSkinWindow::PaintFrame() {
 // A hidden window gets its shape when it is shown.
 void TSkinWindow::ApplyRegion() {
     if (!LookOn() || !NeedsRegion() || !window_->isVisible()) return;
-    const FramePieces& pieces = engine_.Pieces();
+    const FramePieces& pieces = skin_.Pieces();
     if (!pieces.TitleNeedsRegion && !pieces.BottomNeedsRegion) {
         window_->clearMask();
         return;
@@ -193,7 +202,7 @@ void TSkinWindow::PutFrameOn() {
     if (!window_) return;
     const bool frameless = hasTitle_ || hasBorders_;
     look_.PutOn(Geometry().Margins(), frameless);
-    colours_.SetColor(QPalette::Window, ToQColor(engine_.Metrics().FormColor));
+    colours_.SetColor(QPalette::Window, ToQColor(skin_.Metrics().FormColor));
     mouse_->Watch(window_->windowHandle());
     if (hasTitle_ && !menuKey_) {
         menuKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), window_);
@@ -252,7 +261,8 @@ void TSkinWindow::AfterDefault(QEvent*) {}
 bool TSkinWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != window_) return false;
     const QEvent::Type type = event->type();
-    if (!initialized_ && !InitWhenHidden() && (type == QEvent::Paint || type == QEvent::Show)) {
+    if (stage_ == Lifecycle::Attached && !InitWhenHidden() &&
+        (type == QEvent::Paint || type == QEvent::Show)) {
         Initialize();
     }
     if (!LookOn()) return false;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "skin/controls/ControlSkinning.h"
+#include "skin/controls/SkinnerHost.h"
 #include "skin/controls/WidgetLook.h"
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/FramePainter.h"
@@ -15,7 +16,8 @@
 namespace skin {
 
 class FrameMouse;
-class TSkinEngine;
+class SkinValues;
+class WindowEngine;
 
 // The skin's frame around one top-level window, and the owner of the skinners of its controls.
 // While the skin is on, the window is frameless and the frame is painted in the margins kept
@@ -26,9 +28,18 @@ class TSkinEngine;
 //
 // A Qt window has no frame of its own while skinned, so the frame measured before skinning
 // (title height, border widths) is 0 and the skin's frame is the whole frame.
-class TSkinWindow : public QObject {
+class TSkinWindow : public QObject, public SkinnerHost {
 public:
-    TSkinWindow(QWidget* window, bool skinnedOnActivation, TSkinEngine& engine);
+    // The steps of a skin window's life, in order.
+    enum class Lifecycle {
+        Created,      // not yet in the window's event path
+        Attached,     // in it; the window's own frame not yet measured
+        Initialized,  // the own frame measured, the skin state applied since
+        Ending,       // the skin comes off and the skinners go
+        Detached,     // out of the event path for good
+    };
+
+    TSkinWindow(QWidget* window, bool skinnedOnActivation, WindowEngine& engine);
     ~TSkinWindow() override;
 
     // Hooks the window, attaches the skinners of its controls and puts the skin on when the
@@ -38,16 +49,18 @@ public:
     // put back.
     void WindowGoing() { windowGoing_ = true; }
 
-    TSkinEngine& Engine() const { return engine_; }
+    WindowEngine& Engine() const { return engine_; }
+    const SkinValues& Skin() const override { return skin_; }
     QWidget* Window() const { return window_; }
     bool SkinnedOnActivation() const { return skinnedOnActivation_; }
-    bool Initialized() const { return initialized_; }
-    bool Skinned() const { return skinned_; }
+    Lifecycle Stage() const { return stage_; }
+    bool Destroying() const { return stage_ >= Lifecycle::Ending; }
+    bool Skinned() const override { return skinned_; }
     bool SkinEnabled() const { return skinEnabled_; }
-    bool Destroying() const { return destroying_; }
     bool Active() const { return active_; }
     // The skin look is on: the engine skins and the window wants it.
     bool LookOn() const;
+    bool IsFormActive(const QWidget* control) const override;
 
     bool HasTitle() const { return hasTitle_; }
     bool HasBorders() const { return hasBorders_; }
@@ -64,7 +77,6 @@ public:
     bool MinButtonShown() const;
 
     void SetSkinned(bool on);
-    void Initialize();
     // The engine loaded a skin.
     void SkinChanged();
     // Repaints the frame.
@@ -122,10 +134,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Initialize();
     bool PaintAfterDefault(QEvent* event);
     void Refit();
 
-    TSkinEngine& engine_;
+    WindowEngine& engine_;
+    const SkinValues& skin_;
     QPointer<QWidget> window_;
     WindowLook look_;
     WidgetLook colours_;
@@ -133,16 +147,14 @@ private:
     FramePainter painter_;
     std::unique_ptr<FrameMouse> mouse_;
     QPointer<QShortcut> menuKey_;  // Alt+Space opens the system menu
-    bool skinnedOnActivation_;
-    bool initialized_ = false;
+    const bool skinnedOnActivation_;
+    const bool skinEnabled_;  // false for a window carrying the DisabledTag
+    Lifecycle stage_ = Lifecycle::Created;
+    bool windowGoing_ = false;  // the window is being destroyed with its form
     bool skinned_ = false;
-    bool skinEnabled_ = true;
-    bool destroying_ = false;
-    bool windowGoing_ = false;
     bool active_ = true;
     bool hasTitle_ = true;
     bool hasBorders_ = true;
-    bool attached_ = false;
     int hotButton_ = caption::kNone;
     bool buttonPressed_ = false;
 };

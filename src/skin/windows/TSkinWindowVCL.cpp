@@ -8,13 +8,14 @@
 #include <QMenu>
 
 #include "skin/draw/WorkArea.h"
-#include "skin/engine/SkinMarks.h"
-#include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinMarks.h"
+#include "skin/values/SkinValues.h"
 #include "skin/windows/TSkinMdiFrame.h"
+#include "skin/windows/WindowEngine.h"
 
 namespace skin {
 
-TSkinWindowVCL::TSkinWindowVCL(QWidget* form, bool skinnedOnActivation, TSkinEngine& engine)
+TSkinWindowVCL::TSkinWindowVCL(QWidget* form, bool skinnedOnActivation, WindowEngine& engine)
     : TSkinWindow(form, skinnedOnActivation, engine), ownFlags_(form->windowFlags()) {}
 
 TSkinWindowVCL::~TSkinWindowVCL() { Shutdown(); }
@@ -102,7 +103,7 @@ void TSkinWindowVCL::SetMinConstraints() {
     QSize minimum = form->minimumSize();
     if (minimum.height() == 0) minimum.setHeight(MenuBarHeight() + EffectiveTitleHeight() + 6);
     if (minimum.width() == 0 && !SkinnedOnActivation()) {
-        minimum.setWidth(Engine().Metrics().MinFormWidth);
+        minimum.setWidth(Skin().Metrics().MinFormWidth);
     }
     // A limit set here stops the layout from setting its own, so it takes the layout's in.
     if (QLayout* layout = form->layout()) minimum = minimum.expandedTo(layout->totalMinimumSize());
@@ -110,7 +111,7 @@ void TSkinWindowVCL::SetMinConstraints() {
 }
 
 void TSkinWindowVCL::SkinMenus(bool on) {
-    TSkinEngine& engine = Engine();
+    WindowEngine& engine = Engine();
     if (!on) {
         for (const QPointer<QMenu>& menu : menus_) {
             if (menu) engine.RestoreMenu(menu);
@@ -125,7 +126,7 @@ void TSkinWindowVCL::SkinMenus(bool on) {
         }
     }
     for (QMenu* menu : found) {
-        if (TagOf(menu) == engine.DisabledTag() || engine.IsOwnerDrawn(menu)) continue;
+        if (TagOf(menu) == engine.Skin().DisabledTag() || engine.IsOwnerDrawn(menu)) continue;
         engine.OwnerDrawMenu(menu);
         menus_ << menu;
     }
@@ -143,7 +144,7 @@ void TSkinWindowVCL::SkinMenuBar(bool on) {
         menuBarLook_ = WidgetLook(bar);
     }
     menuBarLook_.SetColor(QPalette::Window,
-                          ToQColor(Engine().Metrics().MenuColors[menucolors::BarStart]));
+                          ToQColor(Skin().Metrics().MenuColors[menucolors::BarStart]));
     menuBarLook_.SetStyle(Engine().MenuBarStyle());
 }
 
@@ -172,6 +173,7 @@ void TSkinWindowVCL::FitMaximized(bool resized) {
     QWidget* form = Form();
     if (form->isMaximized()) {
         if (!resized) return;
+        // GetWorkArea leaves the bottom row out; a maximised form covers that row too.
         const QRect area = GetWorkArea(form).adjusted(0, 0, 0, 1);
         if (area.isEmpty() || form->geometry() == area) return;
         if (form->height() < area.height() || form->width() < area.width()) {

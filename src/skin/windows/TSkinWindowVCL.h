@@ -21,7 +21,7 @@ class TSkinMdiFrame;
 // when the form is maximised it covers the screen's work area.
 class TSkinWindowVCL : public TSkinWindow {
 public:
-    TSkinWindowVCL(QWidget* form, bool skinnedOnActivation, TSkinEngine& engine);
+    TSkinWindowVCL(QWidget* form, bool skinnedOnActivation, WindowEngine& engine);
     ~TSkinWindowVCL() override;
 
     QWidget* Form() const { return Window(); }

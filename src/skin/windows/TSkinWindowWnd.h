@@ -8,7 +8,7 @@ namespace skin {
 // colour only, a close button that cancels the dialog, and it lives as long as the dialog.
 class TSkinWindowWnd : public TSkinWindow {
 public:
-    TSkinWindowWnd(QWidget* dialog, TSkinEngine& engine) : TSkinWindow(dialog, true, engine) {}
+    TSkinWindowWnd(QWidget* dialog, WindowEngine& engine) : TSkinWindow(dialog, true, engine) {}
     ~TSkinWindowWnd() override { Shutdown(); }
 
     // Cancels the dialog as Escape does.

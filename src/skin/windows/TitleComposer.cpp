@@ -5,8 +5,8 @@
 #include "skin/draw/Blit.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Text.h"
-#include "skin/engine/TSkinEngine.h"
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin {
 namespace {
@@ -14,6 +14,29 @@ namespace {
 // Stretched as the window system stretches pictures: pixels repeated, not blended.
 void Stretch(QPainter& painter, const QImage& piece, const QRect& target) {
     CopyRect(painter, target, piece, piece.rect());
+}
+
+// Frames of the caption buttons in "SKIN2_TITLEBUTTONS": normal, hot, hot and pressed.
+namespace buttonframes {
+constexpr int kHelp = 4;
+constexpr int kMaximize = 7;
+constexpr int kRestore = 10;
+constexpr int kMinimize = 13;
+constexpr int kClose = 16;
+}  // namespace buttonframes
+
+// The frame of a caption button (caption::kClose ... kHelp): normal, hot, or hot and pressed.
+int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed) {
+    int first = buttonframes::kClose;
+    if (element == caption::kMaximize) {
+        first = maximized ? buttonframes::kRestore : buttonframes::kMaximize;
+    } else if (element == caption::kMinimize) {
+        first = buttonframes::kMinimize;
+    } else if (element == caption::kHelp) {
+        first = buttonframes::kHelp;
+    }
+    // A pressed button looks pressed only while the pointer is on it.
+    return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
 }
 
 }  // namespace
@@ -27,7 +50,7 @@ void TitleComposer::Reset() {
 QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& text) {
     const int width = geometry.TextMaxWidth();
     if (width != shortenedWidth_ || text != shortenedFrom_) {
-        shortened_ = EllipsisText(engine_.CaptionMetrics(), text, width);
+        shortened_ = EllipsisText(skin_.CaptionMetrics(), text, width);
         shortenedFrom_ = text;
         shortenedWidth_ = width;
     }
@@ -36,11 +59,11 @@ QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& tex
 
 // Only a five-part title depends on the caption: its middle piece ends where the caption does.
 const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QString& caption) {
-    const FramePieces& pieces = engine_.Pieces();
+    const FramePieces& pieces = skin_.Pieces();
     const QSize size(geometry.Window().width(), geometry.TitleHeight());
     const QString key = pieces.FiveSections ? caption : QString();
     if (size == backgroundSize_ && key == backgroundCaption_) return background_;
-    const SkinMetrics& m = engine_.Metrics();
+    const SkinMetrics& m = skin_.Metrics();
     const int w = size.width();
     QImage image(size, QImage::Format_RGB32);
     image.fill(ToQColor(m.FormColor));
@@ -52,7 +75,9 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     int x = first.width();
     const QImage* filler = &pieces.Title[1];
     if (pieces.FiveSections) {
-        const int textEnd = m.IconPosX + 20 + engine_.CaptionMetrics().horizontalAdvance(caption);
+        // From where the caption stands beside an icon, icon or not: the pieces are laid out
+        // before the caption moves left for a window without one.
+        const int textEnd = m.IconPosX + 20 + skin_.CaptionMetrics().horizontalAdvance(caption);
         Stretch(painter, pieces.Title[1], RectLTRB(x, 0, textEnd + 2, pieces.Title[1].height()));
         x = textEnd + 2;
         DrawMasked(painter, QPoint(x, 0), pieces.Title[2], -1);
@@ -74,10 +99,9 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     return background_;
 }
 
-void DrawTitleDecorations(QPainter& painter, const TSkinEngine& engine,
-                          const FrameGeometry& geometry, const TitleState& state,
-                          const QString& caption) {
-    const FramePieces& pieces = engine.Pieces();
+void DrawTitleDecorations(QPainter& painter, const SkinValues& skin, const FrameGeometry& geometry,
+                          const TitleState& state, const QString& caption) {
+    const FramePieces& pieces = skin.Pieces();
     const FrameTraits& traits = geometry.Traits();
     if (traits.SystemIcon && !state.Icon.isNull()) {
         ExactPainting exact(painter);
@@ -90,8 +114,8 @@ void DrawTitleDecorations(QPainter& painter, const TSkinEngine& engine,
             CaptionButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
         DrawMasked(painter, place.topLeft(), pieces.Buttons[size_t(frame)], -1);
     }
-    const QFontMetrics& metrics = engine.CaptionMetrics();
-    painter.setFont(engine.CaptionFont());
+    const QFontMetrics& metrics = skin.CaptionMetrics();
+    painter.setFont(skin.CaptionFont());
     painter.setPen(state.TextColor);
     painter.drawText(QPoint(geometry.TextX(), geometry.TextTop() + metrics.ascent()), caption);
 }
@@ -100,7 +124,7 @@ QImage TitleComposer::Compose(const FrameGeometry& geometry, const TitleState& s
     const QString caption = Caption(geometry, state.Text);
     QImage title = Background(geometry, caption).copy();
     QPainter painter(&title);
-    DrawTitleDecorations(painter, engine_, geometry, state, caption);
+    DrawTitleDecorations(painter, skin_, geometry, state, caption);
     painter.end();
     return title;
 }

@@ -10,13 +10,12 @@ class QPainter;
 
 namespace skin {
 
-class TSkinEngine;
+class SkinValues;
 
 // Draws the icon, the caption buttons in their frames and the (already shortened) caption over a
 // title's background, where the geometry puts them.
-void DrawTitleDecorations(QPainter& painter, const TSkinEngine& engine,
-                          const FrameGeometry& geometry, const TitleState& state,
-                          const QString& caption);
+void DrawTitleDecorations(QPainter& painter, const SkinValues& skin, const FrameGeometry& geometry,
+                          const TitleState& state, const QString& caption);
 
 // Composes a title bar off screen: the skin's title pieces side by side as wide as the window,
 // then the icon, the caption buttons in their frames and the caption. The pieces alone are kept
@@ -24,7 +23,7 @@ void DrawTitleDecorations(QPainter& painter, const TSkinEngine& engine,
 // five-part title).
 class TitleComposer {
 public:
-    explicit TitleComposer(const TSkinEngine& engine) : engine_(engine) {}
+    explicit TitleComposer(const SkinValues& skin) : skin_(skin) {}
 
     // The skin changed.
     void Reset();
@@ -36,7 +35,7 @@ public:
 private:
     const QImage& Background(const FrameGeometry& geometry, const QString& caption);
 
-    const TSkinEngine& engine_;
+    const SkinValues& skin_;
     QString shortenedFrom_;
     int shortenedWidth_ = -1;
     QString shortened_;

@@ -13,7 +13,7 @@
 #include "ScrollingProbe.h"
 #include "skin/controls/TSkinGrid.h"
 #include "skin/controls/TSkinListView.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 #include "support/WaitFor.h"
 
 namespace skin::test::scrolling {

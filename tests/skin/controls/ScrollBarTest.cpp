@@ -25,7 +25,7 @@ struct PainterCase {
 };
 
 // A bar 16 across and 120 along, its buttons 16 long at both ends.
-QImage PaintedBar(const TSkinEngine& engine, const PainterCase& c, bool vertical) {
+QImage PaintedBar(const SkinValues& skin, const PainterCase& c, bool vertical) {
     auto rect = [vertical](int along, int length) {
         return vertical ? QRect(0, along, 16, length) : QRect(along, 0, length, 16);
     };
@@ -35,7 +35,7 @@ QImage PaintedBar(const TSkinEngine& engine, const PainterCase& c, bool vertical
     QImage image(parts.Bar.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintScrollBar(painter, engine, parts);
+    PaintScrollBar(painter, skin, parts);
     return image;
 }
 
@@ -77,18 +77,18 @@ TEST_F(ScrollBars, ThePainterPlacesButtonsTrackAndThumbPieces) {
     };
     for (bool vertical : {true, false}) {
         for (const PainterCase& c : cases)
-            ExpectPixels(PaintedBar(*engine, c, vertical), c, vertical);
+            ExpectPixels(PaintedBar(engine->Skin(), c, vertical), c, vertical);
     }
 }
 
 TEST_F(ScrollBars, AThumbDrawnWholeKeepsItsEndsAndStretchesItsMiddle) {
     engine->SetSkinData(WholeThumbSkin());
-    ASSERT_TRUE(engine->Resources().ScrollButtons.WholeThumbMode());
+    ASSERT_TRUE(engine->Skin().Resources().ScrollButtons.WholeThumbMode());
     // The top 11 rows of the picture at the thumb's start, the bottom 11 at its end.
     const PainterCase whole{
         "whole", 30, 40, true, {{{8, 30}, kWholeTop}, {{8, 40}, kWholeTop}, {{8, 69}, kGrip}}};
     for (bool vertical : {true, false})
-        ExpectPixels(PaintedBar(*engine, whole, vertical), whole, vertical);
+        ExpectPixels(PaintedBar(engine->Skin(), whole, vertical), whole, vertical);
 }
 
 // The colour at a point along the bar (vertical) or across it (horizontal), in the bar's middle.

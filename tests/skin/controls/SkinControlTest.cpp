@@ -11,7 +11,7 @@
 #include "SkinFixture.h"
 #include "skin/controls/SkinnerRegistry.h"
 #include "skin/controls/TSkinControl.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin::test {
 namespace {
@@ -31,7 +31,7 @@ struct Recorder : TSkinControl {
     void KeyDown(int) override { ++Keys; }
     void Paint() override { ++Paints; }
     void ApplySkin() override {
-        if (Engine().IsSkinning()) {
+        if (Skin().IsSkinning()) {
             Look().SetColor(QPalette::Button, Qt::red);
         } else {
             Look().Restore();
@@ -44,7 +44,7 @@ struct SkinControl : SkinFixture {
     void SetUp() override {
         for (const char* name : kNames) {
             SkinnerRegistry::Instance().RegisterSkinnerClass(
-                name, [](QWidget* w, TSkinWindow& window) {
+                name, [](QWidget* w, SkinnerHost& window) {
                     return std::make_unique<Recorder>(w, window);
                 });
         }

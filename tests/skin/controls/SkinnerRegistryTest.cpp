@@ -30,7 +30,7 @@ namespace skin {
 namespace {
 
 SkinnerFactory Nothing() {
-    return [](QWidget*, TSkinWindow&) { return std::unique_ptr<TSkinControl>(); };
+    return [](QWidget*, SkinnerHost&) { return std::unique_ptr<TSkinControl>(); };
 }
 
 // Every skinner class of the built-in table, as if all families were built.

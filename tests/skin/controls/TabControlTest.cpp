@@ -146,7 +146,7 @@ QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_
 
 // A bottom tab keeps its caption upright; tabs at the sides turn theirs with the tab.
 TEST_F(TabFamilyFixture, CaptionsStayUprightAtTheBottomAndTurnAtTheSides) {
-    const TabPainter painter(*engine);
+    const TabPainter painter(engine->Skin());
     const QFont font;
     const TabItem across{QRect(0, 0, 70, 24), "Alpha", {}, true, true};
     TabItem upright = across;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BuiltinSkin.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/ExtractEntry.h"
 #include "skin/data/Sk2Archive.h"

@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "BuiltinSkin.h"
 #include "SkinTestSupport.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/ExtractEntry.h"
 

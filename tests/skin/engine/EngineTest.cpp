@@ -5,14 +5,14 @@
 #include <QMenu>
 #include <QTemporaryDir>
 
-#include "BuiltinSkin.h"
 #include "ProbeSkin.h"
 #include "SkinFixture.h"
+#include "skin/builtin/BuiltinSkin.h"
 #include "skin/data/SkinError.h"
 #include "skin/data/SkinVocabulary.h"
 #include "skin/engine/EngineError.h"
-#include "skin/engine/SkinMarks.h"
 #include "skin/engine/TSkinEngine.h"
+#include "skin/values/SkinMarks.h"
 
 namespace skin::test {
 namespace {
@@ -79,7 +79,7 @@ TEST(Engine, BuiltinSkinValues) {
     int changed = 0;
     engine.OnSkinChanged = [&](TSkinEngine&) { ++changed; };
     engine.SetSkinData(BuiltinSkinData());
-    const SkinMetrics& m = engine.Metrics();
+    const SkinMetrics& m = engine.Skin().Metrics();
     EXPECT_EQ(changed, 1);
     EXPECT_TRUE(engine.Ready());
     EXPECT_EQ(m.TitleHeight, 48);
@@ -98,29 +98,29 @@ TEST(Engine, BuiltinSkinValues) {
     EXPECT_EQ(m.TitleMaxY, 6);
     EXPECT_EQ(m.BottomMinY, -1);
     EXPECT_EQ(m.BottomMaxY, -1);
-    EXPECT_EQ(engine.Pieces().ButtonSize, QSize(19, 19));
+    EXPECT_EQ(engine.Skin().Pieces().ButtonSize, QSize(19, 19));
 
     Bitmap frame;
-    EXPECT_TRUE(engine.GetElementFrame(bitmaps::TitleButtons, frame, 18, 18));
+    EXPECT_TRUE(engine.Skin().GetElementFrame(bitmaps::TitleButtons, frame, 18, 18));
     EXPECT_EQ(frame.Size(), QSize(19, 19));
-    EXPECT_TRUE(engine.GetElementFrame(bitmaps::TitleButtons, frame, 0, 0));
+    EXPECT_TRUE(engine.Skin().GetElementFrame(bitmaps::TitleButtons, frame, 0, 0));
     EXPECT_EQ(frame.Size(), QSize(342, 19));
-    EXPECT_FALSE(engine.GetElementFrame(bitmaps::TitleBar4, frame, 1, 1));
+    EXPECT_FALSE(engine.Skin().GetElementFrame(bitmaps::TitleBar4, frame, 1, 1));
 }
 
 TEST(Engine, ProbeSkinValuesComeFromTheSkin) {
     QWidget form;
     TSkinEngine engine(&form);
     engine.SetSkinData(ProbeSkin());
-    const SkinMetrics& m = engine.Metrics();
+    const SkinMetrics& m = engine.Skin().Metrics();
     EXPECT_EQ(m.TitleHeight, probe::kTitleHeight);
     EXPECT_EQ(m.LeftBorderWidth, probe::kBorder);
     EXPECT_EQ(m.BottomBorderHeight, probe::kBottomHeight);
     EXPECT_EQ(m.FormColor, probe::kForm);
     EXPECT_EQ(m.MinFormWidth, probe::kTitle1Width + (18 * probe::kButton.width()) / 6 + 35);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(m.MenuColors[size_t(i)], probe::kMenu[i]) << i;
-    EXPECT_EQ(engine.Menus().CheckMark.pixelColor(6, 6), Q(probe::kCheck));
-    EXPECT_EQ(engine.Menus().CheckMark.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(engine.Skin().Menus().CheckMark.pixelColor(6, 6), Q(probe::kCheck));
+    EXPECT_EQ(engine.Skin().Menus().CheckMark.pixelColor(0, 0).alpha(), 0);
 }
 
 // The skin file is looked for in the data folders when the name is no existing file.
@@ -141,7 +141,7 @@ TEST(Engine, SkinFileIsFoundInTheDataFolders) {
     engine.SetSkinFile("some/folder/probe.ssk");
     EXPECT_EQ(engine.SkinFile(), file.fileName());
     EXPECT_TRUE(engine.Ready());
-    EXPECT_EQ(engine.Metrics().TitleHeight, probe::kTitleHeight);
+    EXPECT_EQ(engine.Skin().Metrics().TitleHeight, probe::kTitleHeight);
     qputenv("XDG_DATA_HOME", oldHome);
 }
 

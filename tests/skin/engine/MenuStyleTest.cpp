@@ -32,7 +32,7 @@ struct MenuStyle : ::testing::Test {
         QImage image(option.rect.size(), QImage::Format_RGB32);
         image.fill(Qt::black);
         QPainter painter(&image);
-        DrawMenuItem(painter, option, engine.Menus());
+        DrawMenuItem(painter, option, engine.Skin().Menus());
         return image;
     }
 
@@ -41,17 +41,17 @@ struct MenuStyle : ::testing::Test {
 };
 
 TEST_F(MenuStyle, ItemsAreMeasuredFromTheirTexts) {
-    const QFontMetrics metrics(engine.Menus().Font);
+    const QFontMetrics metrics(engine.Skin().Menus().Font);
     QStyleOptionMenuItem separator = Item(QString());
     separator.menuItemType = QStyleOptionMenuItem::Separator;
-    EXPECT_EQ(MeasureMenuItem(separator, engine.Menus()).height(), 5);
-    const QSize plain = MeasureMenuItem(Item("&Open\tCtrl+O"), engine.Menus());
+    EXPECT_EQ(MeasureMenuItem(separator, engine.Skin().Menus()).height(), 5);
+    const QSize plain = MeasureMenuItem(Item("&Open\tCtrl+O"), engine.Skin().Menus());
     EXPECT_EQ(plain.height(), std::max(metrics.height(), 21));
     EXPECT_EQ(plain.width(),
               metrics.horizontalAdvance("Open") + metrics.horizontalAdvance("Ctrl+O") + 66);
 
     // A tiny font still gives 21 pixels.
-    MenuLook tiny = engine.Menus();
+    MenuLook tiny = engine.Skin().Menus();
     tiny.Font.setPixelSize(6);
     EXPECT_EQ(MeasureMenuItem(Item("x"), tiny).height(), 21);
 }

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "SkinFixture.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 #include "support/WaitFor.h"
 
 namespace skin::test {
@@ -75,6 +75,24 @@ TEST_F(Registration, FormsMadeLaterAreSkinnedWhenShown) {
     engine->SetSkinAllForms(false);
     ASSERT_TRUE(ShowAndWait(&plain));
     EXPECT_EQ(WindowsOf(*engine, &plain), 1u);
+}
+
+// A form is initialized when it is registered, shown or not; a standard dialog only once it is
+// shown, as its frame is measured then.
+TEST_F(Registration, ASkinWindowIsInitializedWhenItsWindowCanBeMeasured) {
+    using Lifecycle = TSkinWindow::Lifecycle;
+    QWidget other;
+    QMessageBox box(QMessageBox::Information, "Note", "Text", QMessageBox::Ok);
+    engine->RegisterWindow(&other, false);
+    engine->RegisterWindow(&box, true);
+    EXPECT_EQ(engine->FindSkinWindow(&other)->Stage(), Lifecycle::Initialized);
+    TSkinWindow* dialog = engine->FindSkinWindow(&box);
+    EXPECT_EQ(dialog->Stage(), Lifecycle::Attached);
+    EXPECT_FALSE(dialog->LookOn());
+    ASSERT_TRUE(ShowAndWait(&box));
+    EXPECT_EQ(dialog->Stage(), Lifecycle::Initialized);
+    EXPECT_TRUE(dialog->LookOn());
+    box.hide();
 }
 
 TEST_F(Registration, AGoneWindowLeavesTheList) {

@@ -14,7 +14,7 @@
 #include "FrameFixture.h"
 #include "skin/data/ContainerWriter.h"
 #include "skin/data/Sk2Archive.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 #include "support/WaitFor.h"
 
 namespace skin::test {
@@ -117,7 +117,7 @@ TEST_F(Adaptation, FormsWithoutLimitsGetRoomForTheFrame) {
     limited.setMinimumSize(400, 300);
     engine->RegisterWindow(&free, false);
     engine->RegisterWindow(&limited, false);
-    EXPECT_EQ(free.minimumSize(), QSize(engine->Metrics().MinFormWidth, kTitleHeight + 6));
+    EXPECT_EQ(free.minimumSize(), QSize(engine->Skin().Metrics().MinFormWidth, kTitleHeight + 6));
     EXPECT_EQ(limited.minimumSize(), QSize(400, 300));
     engine->SetActive(false);
     EXPECT_EQ(free.minimumSize(), QSize(0, 0));

@@ -4,7 +4,7 @@
 
 #include "FrameFixture.h"
 #include "ProbePixels.h"
-#include "skin/windows/FramePieces.h"
+#include "skin/values/FramePieces.h"
 
 namespace skin::test {
 namespace {

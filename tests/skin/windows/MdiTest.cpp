@@ -8,7 +8,7 @@
 
 #include "ProbeSkin.h"
 #include "SkinFixture.h"
-#include "skin/engine/SkinMarks.h"
+#include "skin/values/SkinMarks.h"
 #include "skin/windows/FrameGeometry.h"
 #include "skin/windows/MdiArrange.h"
 #include "skin/windows/MdiMenus.h"
@@ -115,7 +115,8 @@ struct Mdi : ::testing::Test {
         traits.SystemIcon = traits.Close = true;
         traits.Maximize = true;
         traits.Minimize = child->windowFlags() & Qt::WindowMinimizeButtonHint;
-        return FrameGeometry(engine->Metrics(), engine->Pieces(), child->size(), traits);
+        return FrameGeometry(engine->Skin().Metrics(), engine->Skin().Pieces(), child->size(),
+                             traits);
     }
     void Click(QWidget* widget, const QPoint& at) {
         QTest::mouseMove(widget, at);
