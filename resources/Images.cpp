@@ -9,7 +9,7 @@ namespace plivant::images {
 namespace {
 
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
-constexpr int kSmallIconSizes = 4;  // the first four
+constexpr int kSmallIconSizes = 2;  // 16 and 32
 
 // The icon in grey, with a red disc and a white bar in its lower right quarter.
 QImage DownPicture(int size) {
