@@ -3,6 +3,7 @@
 # descriptions, the lamp's name, the logo and the banner as links, the grid worked from the
 # keyboard (the selection moves, status panel 2 follows it, Enter opens the details) and the
 # popup announced as a notification. Run by accessibility_e2e.sh inside its session bus.
+import collections
 import subprocess
 import sys
 import time
@@ -30,6 +31,15 @@ def wait_for(what, probe, seconds=15):
             return value
         time.sleep(0.1)
     fail("timed out waiting for " + what)
+
+
+# A row as read at one moment: live items replace the cells' objects as they come.
+Row = collections.namedtuple("Row", "index name description")
+
+
+def steady(read):
+    """What `read` gives once the tree holds still long enough to read it."""
+    return wait_for("a steady tree", lambda: (read(),))[0]
 
 
 def children(node):
@@ -96,13 +106,16 @@ class Client:
         return [c for c in children(self.table) if c is not None and role(c) == "table cell"]
 
     def rows(self):
-        return [c for c in self.cells() if c.name]
+        return [row for row in self.first_rows(len(self.cells())) if row.name]
 
-    def selected(self):
-        for cell in self.cells():
+    def selection(self):
+        for index, cell in enumerate(self.cells()):
             if cell.getState().contains(pyatspi.STATE_SELECTED):
-                return cell
+                return Row(index, cell.name, cell.description)
         return None
+
+    def first_rows(self, count):
+        return [Row(i, c.name, c.description) for i, c in enumerate(self.cells()[:count])]
 
 
 def check_names(client):
@@ -123,49 +136,48 @@ def check_names(client):
           (len(rows), sorted(seen), client.lamp.name, banner.name))
 
 
-def check_panel_follows(client, cell):
-    panel = client.panel2.name
-    time_field = cell.name[:8]
-    if "Время: " + time_field not in panel:
-        fail("panel 2 %r is not the line of the selected row %r" % (panel, cell.name))
-    if ("важная" in cell.description) != ("Важно: Да" in panel):
-        fail("importance of %r: description %r, panel %r" % (cell.name, cell.description, panel))
-    if ("есть полный текст" in cell.description) != ("Вложение: Есть" in panel):
-        fail("full text of %r: description %r, panel %r" % (cell.name, cell.description, panel))
+def check_panel_follows(client, row):
+    panel = steady(lambda: client.panel2.name)
+    if "Время: " + row.name[:8] not in panel:
+        fail("panel 2 %r is not the line of the selected row %r" % (panel, row.name))
+    if ("важная" in row.description) != ("Важно: Да" in panel):
+        fail("importance of %r: description %r, panel %r" % (row.name, row.description, panel))
+    if ("есть полный текст" in row.description) != ("Вложение: Есть" in panel):
+        fail("full text of %r: description %r, panel %r" % (row.name, row.description, panel))
 
 
 def check_keyboard(client, window):
     subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True)
     time.sleep(0.5)
     key("Down")
-    first = wait_for("a selected row after Down", client.selected)
+    first = wait_for("a selected row after Down", client.selection)
     check_panel_follows(client, first)
     key("Down", "Down")
-    second = wait_for("the selection to move", lambda: client.selected() != first
-                      and client.selected())
+    second = wait_for("the selection to move",
+                      lambda: (lambda row: row and row.name != first.name and row)(
+                          client.selection()))
     check_panel_follows(client, second)
     key("End")
-    last = client.cells().index(client.selected())
+    last = wait_for("a selected row after End", client.selection)
     key("Home")
-    top = client.cells().index(client.selected())
-    if last < 99 or top > 1:  # a live item may have moved the rows by one meanwhile
-        fail("End selected row %d, Home row %d" % (last, top))
-    check_panel_follows(client, client.selected())
+    top = wait_for("a selected row after Home", client.selection)
+    if last.index < 99 or top.index > 1:  # a live item may have moved the rows by one
+        fail("End selected row %d, Home row %d" % (last.index, top.index))
+    check_panel_follows(client, top)
 
     # Enter on a row without a full text shows that row in the details window.
-    plain = next(i for i, c in enumerate(client.cells()[:30])
-                 if c.name and "есть полный текст" not in c.description)
+    plain = next(row.index for row in steady(lambda: client.first_rows(30))
+                 if row.name and "есть полный текст" not in row.description)
     key("Home", *(["Down"] * plain))
-    cell = client.selected()
+    row = wait_for("the row to open", client.selection)
     key("Return")
     details = wait_for("the details window", lambda: find(
         pyatspi.Registry.getDesktop(0),
         lambda n: role(n) == "frame" and n.name == "Details..." and showing(n),
         3))
-    memo = find(details, lambda n: text_of(n) is not None)
-    text = text_of(memo) if memo is not None else ""
-    if text != cell.name:
-        fail("Enter on %r showed %r" % (cell.name, text))
+    text = steady(lambda: text_of(find(details, lambda n: text_of(n) is not None)))
+    if text != row.name:
+        fail("Enter on %r showed %r" % (row.name, text))
     print("keyboard: selection moves, panel 2 follows, Enter shows %r" % text)
 
 
