@@ -5,6 +5,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -68,6 +69,22 @@ long ChildProcess::ResidentBytes() const {
         status.ignore(1 << 16, '\n');
     }
     return 0;
+}
+
+}  // namespace plivant::bench
+
+namespace plivant::bench {
+
+double ChildProcess::CpuSeconds() const {
+    long long nanoseconds = 0;
+    std::error_code error;
+    const std::filesystem::path tasks("/proc/" + std::to_string(pid_) + "/task");
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        long long onCpu = 0;
+        if (stat >> onCpu) nanoseconds += onCpu;
+    }
+    return double(nanoseconds) / 1e9;
 }
 
 }  // namespace plivant::bench

@@ -22,6 +22,9 @@ public:
     bool Running();
     // Resident memory in bytes, from /proc; 0 when the process is gone.
     long ResidentBytes() const;
+    // Processor time of all its threads so far, in seconds (the scheduler's nanosecond count):
+    // unlike the time on the clock, it hardly depends on what else the machine runs.
+    double CpuSeconds() const;
 
 private:
     pid_t pid_ = -1;

@@ -110,7 +110,8 @@ bool WindowWatch::Handle(xcb_generic_event_t* event, const std::string& title) {
 }
 
 std::optional<WindowWatch::Times> WindowWatch::WaitFor(const std::string& title,
-                                                       std::chrono::milliseconds limit) {
+                                                       std::chrono::milliseconds limit,
+                                                       const std::function<void()>& atPaint) {
     target_ = 0;
     times_.reset();
     const auto end = Clock::now() + limit;
@@ -126,6 +127,7 @@ std::optional<WindowWatch::Times> WindowWatch::WaitFor(const std::string& title,
         }
         done = Handle(event, title);
         std::free(event);
+        if (done && atPaint) atPaint();
     }
     Forget();
     if (!done) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,8 +27,10 @@ public:
     WindowWatch(const WindowWatch&) = delete;
     WindowWatch& operator=(const WindowWatch&) = delete;
 
-    // Waits at most `limit` for a window titled `title` to be mapped and drawn into.
-    std::optional<Times> WaitFor(const std::string& title, std::chrono::milliseconds limit);
+    // Waits at most `limit` for a window titled `title` to be mapped and drawn into; `atPaint`
+    // runs the moment the drawing is seen.
+    std::optional<Times> WaitFor(const std::string& title, std::chrono::milliseconds limit,
+                                 const std::function<void()>& atPaint = {});
 
 private:
     std::string Title(xcb_window_t window);
