@@ -39,7 +39,8 @@ public:
     ~ClientApp();
 
     // Shows the main window, or only the tray icon when `minimized` and a tray runs; half a
-    // second later the start-up timer ticks.
+    // second later the start-up timer ticks. The windows the first picture does not need are
+    // made right after it.
     void Show(bool minimized = false);
     // A later start of the program: the window comes back from the tray or from behind others.
     void BringToFront();
@@ -60,6 +61,7 @@ private:
         void ShowBanner() override;
     };
 
+    void MakeLaterParts();
     void WireTrayAndPopup();
     void WireArchive();
     void ShowSearch();
@@ -86,6 +88,7 @@ private:
     std::unique_ptr<TfmAbout> about_;
     std::unique_ptr<TfmSearch> search_;  // made when first asked for
     std::unique_ptr<ArchiveNotices> archiveNotices_;
+    QString tuneFile_;
     ServiceAddresses addresses_;
     std::unique_ptr<StartupTimer> startup_;
     std::unique_ptr<ClockThread> clock_;

@@ -21,9 +21,12 @@ GridDetails::GridDetails(NewsGrid& grid, MainView& view, const NewsStore& store,
       selectedServer_(std::move(selectedServer)),
       finder_(nullptr, limit) {}
 
-void GridDetails::StringGrid1DblClick() {
+void GridDetails::StringGrid1DblClick() { OpenRow(grid_.HoverRow()); }
+
+void GridDetails::OpenSelectedRow() { OpenRow(grid_.SelectedRow()); }
+
+void GridDetails::OpenRow(int row) {
     if (view_.StatusText(MainView::kInfoPanel) == texts::Loading()) return;
-    const int row = grid_.HoverRow();
     if (row == -1) return;
     const QString cell = grid_.RowText(row);
     const int slot = NewsStore::ViewSlot(row);

@@ -11,6 +11,8 @@
 #include "feed/FeedHealth.h"
 #include "resources/Images.h"
 #include "settings/Settings.h"
+#include "ui/AccessibleTexts.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
 #include "ui/MainStatusBar.h"
@@ -33,7 +35,9 @@ TMainForm1::TMainForm1(Settings& settings, const NewsStore& store, QWidget* pare
     : QMainWindow(parent), settings_(settings) {
     setObjectName("MainForm1");
     setWindowTitle(vendor::kTitle);
-    setWindowIcon(images::ProgramIcon());
+    // The large sizes, which only a task switcher shows, once the window is on screen.
+    setWindowIcon(images::SmallProgramIcon());
+    new AfterFirstPaint(*this, [this] { setWindowIcon(images::ProgramIcon()); });
     setFont(QFont("MS Sans Serif", 8));
 
     status_ = new MainStatusBar(this);
@@ -55,6 +59,7 @@ TMainForm1::TMainForm1(Settings& settings, const NewsStore& store, QWidget* pare
         return feed_ ? feed_->SelectedServer() : std::string();
     });
     grid_->OnDoubleClick = [this] { details_->StringGrid1DblClick(); };
+    grid_->OnEnter = [this] { details_->OpenSelectedRow(); };
     EndProgram = [] { QCoreApplication::exit(0); };
 
     BuildMenu();
@@ -106,6 +111,7 @@ QWidget* TMainForm1::BuildBottomPanel() {
     panel->setFixedHeight(kBottomPanelHeight);
     auto* logo = new LinkLabel({}, panel, [this] { Image1Click(); });
     logo->setObjectName("Image1");
+    logo->setAccessibleName(LogoName());
     logo->setPixmap(images::Logo());
     logo->setGeometry(0, 4, 194, 53);
     stNews_ = new LinkLabel("...", panel, [this] {
@@ -164,6 +170,12 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
     // Any close of the main window ends the program; nothing is saved or stopped first.
     event->accept();
     EndProgram();
+}
+
+bool TMainForm1::event(QEvent* event) {
+    // The grid is the window's one working control: the keyboard goes to it, though Tab does not.
+    if (event->type() == QEvent::WindowActivate && grid_) grid_->setFocus(Qt::ActiveWindowFocusReason);
+    return QMainWindow::event(event);
 }
 
 void TMainForm1::resizeEvent(QResizeEvent* event) {

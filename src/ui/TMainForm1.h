@@ -63,6 +63,7 @@ public:
     skin::TSkinEngine* SkinEngine1 = nullptr;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

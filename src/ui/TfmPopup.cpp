@@ -10,6 +10,7 @@
 
 #include "core/TextCodec.h"
 #include "core/VendorInfo.h"
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/TunePlayer.h"
 
@@ -32,6 +33,11 @@ Qt::WindowFlags PopupFlags() {
     return flags;
 }
 
+// A notification whose name is the news it shows, so that a screen reader reads them out.
+QAccessibleInterface* PopupAccessible(TfmPopup* popup) {
+    return new RoleAccessible(popup, QAccessible::Notification,
+                              [popup] { return popup->mNews()->toPlainText(); });
+}
 }  // namespace
 
 TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
@@ -39,6 +45,7 @@ TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
       fade_(this, "windowOpacity"),
       tuneFile_(QCoreApplication::applicationDirPath() + "/message.mid"),
       player_(std::make_unique<TunePlayer>()) {
+    InstallAccessible(&PopupAccessible);
     setObjectName("fmPopup");
     setWindowTitle(vendor::kTitle);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -89,8 +96,15 @@ void TfmPopup::ShowPopup() {
     PlaceInCorner();
     show();
     raise();
+    Announce();
     // A timer already counting keeps its count.
     if (!timer1_.isActive()) timer1_.start();
+}
+
+// Showing the window tells assistive technology it appeared; the alert asks it to read it out.
+void TfmPopup::Announce() {
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void TfmPopup::PlayTune() {

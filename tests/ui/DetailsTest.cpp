@@ -77,6 +77,22 @@ TEST_F(Details, NothingHappensOnEmptyRowsAndWhileLoading) {
     EXPECT_FALSE(details->isVisible());
 }
 
+TEST_F(Details, EnterOpensTheSelectedRowAndTheDoubleClickTheRowUnderThePointer) {
+    PutItem(2, "selected");
+    PutItem(5, "pointed at");
+    QTest::mouseMove(Grid().viewport(), RowPoint(5));
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_Return);  // nothing selected yet: nothing to open
+    EXPECT_FALSE(details->isVisible());
+    Grid().selectRow(2);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  selected")));
+    DoubleClickRow(5);
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  pointed at")));
+    QTest::keyClick(&Grid(), Qt::Key_Enter);  // the keypad's Enter too
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  selected")));
+}
+
 TEST_F(Details, APortThatIsNoPortIsReportedInItsOwnLettersAndFreesThePanel) {
     std::vector<QString> errors;
     window->Details().ShowError = [&](const QString& text) { errors.push_back(text); };

@@ -60,6 +60,17 @@ TEST_F(GridView, RowsBeyondTheCountKeepTheGridsOwnDrawing) {
     EXPECT_GT(CountColor(image, band(3), text), 5);
 }
 
+TEST_F(GridView, RowsAreFifteenPixelsAndALineApart) {
+    QImage image = GrabViewport(Grid());
+    const int top = Grid().visualRect(Grid().model()->index(1, 0)).top();
+    EXPECT_EQ(top - Grid().visualRect(Grid().model()->index(0, 0)).top(), 16);
+    const QColor background(237, 244, 252);
+    const int x = 500;  // right of any text
+    for (int y = top; y < top + 15; ++y) EXPECT_EQ(image.pixelColor(x, y), background) << y;
+    EXPECT_NE(image.pixelColor(x, top + 15), background);  // the grid line
+    EXPECT_EQ(image.pixelColor(x, top + 16), background);
+}
+
 TEST_F(GridView, SelectedRowKeepsItsFlagColourOnTheSelection) {
     PutItem(1, "WWWW", "0", "1");
     Grid().selectRow(1);

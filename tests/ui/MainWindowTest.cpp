@@ -38,7 +38,7 @@ TEST_F(MainWindow, CaptionSizesAndPanels) {
     EXPECT_EQ(window->Status()->ConnectionLamp()->Color(), QColor(Qt::red));
     EXPECT_EQ(Grid().rowCount(), 101);
     EXPECT_EQ(Grid().columnWidth(0), 1009);
-    EXPECT_EQ(Grid().rowHeight(0), 15);
+    EXPECT_EQ(Grid().rowHeight(0), 16);  // 15 pixels and the grid line
     EXPECT_TRUE(window->Banner()->isHidden());
 }
 
@@ -107,7 +107,7 @@ TEST_F(MainWindow, ShiftMovesRowsAndTheSelectionDown) {
     EXPECT_EQ(window->View().RowText(8), "row 7");
     EXPECT_EQ(window->View().RowText(100), "row 99");
     EXPECT_EQ(Grid().rowCount(), 101);
-    EXPECT_EQ(Grid().rowHeight(0), 15);
+    EXPECT_EQ(Grid().rowHeight(0), 16);
     ASSERT_EQ(Grid().selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(Grid().selectionModel()->selectedRows().front().row(), 8);
     window->View().ClearAllRows();
