@@ -1,12 +1,14 @@
-#include "ClientApp.h"
+#include "app/ClientApp.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ArchiveOptions.h"
-#include "WindowActivation.h"
+#include "app/ArchiveOptions.h"
+#include "app/MainWiring.h"
+#include "app/WindowActivation.h"
 #include "archive/Archive.h"
 #include "archive/FeedArchiver.h"
 #include "core/VendorInfo.h"
@@ -31,7 +33,6 @@
 #include "ui/TfmAbout.h"
 #include "ui/TfmPopup.h"
 #include "ui/TfmSearch.h"
-#include "ui/UiThread.h"
 
 namespace plivant {
 
@@ -97,14 +98,16 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     // it is made before the main window shows (an error reading them comes first); the tray,
     // the details window, the popup and the About window wait for the main window's first
     // picture, which nothing of theirs shows in.
-    main_ = std::make_unique<TMainForm1>(settings_, nullptr, SkinAtStart());
-    feedLink_.Target = &main_->Health();
+    wiring_ = std::make_unique<MainWiring>(settings_, paths.ServerLogFile().toStdString(),
+                                           SkinAtStart());
+    main_ = &wiring_->Window();
+    feedLink_.Target = &wiring_->Health();
     banner_.Label = main_->Banner();
-    prompter_ = std::make_unique<MessageBoxPrompter>(main_.get());
+    prompter_ = std::make_unique<MessageBoxPrompter>(main_);
     ServersFile servers(paths.ServersFile().toStdString());
     SeedServersFile(paths, servers);
     formProp_ = std::make_unique<TFormProp>(
-        SettingsDialogContext{settings_, store_, servers, feedLink_, *prompter_}, main_.get());
+        SettingsDialogContext{settings_, store_, servers, feedLink_, *prompter_}, main_);
 
     main_->ShowSettings = [this] { formProp_->exec(); };
     main_->ShowAbout = [this] {
@@ -112,7 +115,7 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
         about_->exec();
     };
     main_->Details().ShowError = [this](const QString& text) {
-        QMessageBox::critical(main_.get(), vendor::kTitle, text);
+        QMessageBox::critical(main_, vendor::kTitle, text);
     };
     WireArchive();
 
@@ -120,7 +123,7 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     startup_ =
         std::make_unique<StartupTimer>(StartupContext{main_->View(), banner_, feedLink_, settings_,
                                                       [this] { StartClock(); }, &OpenAddress},
-                                       addresses_.Headlines, StartupTimings{}, main_.get());
+                                       addresses_.Headlines, StartupTimings{}, main_);
     main_->BannerClick = [this] { startup_->stNewsClick(); };
 }
 
@@ -131,13 +134,13 @@ void ClientApp::MakeLaterParts() {
     // The tray menu belongs to no window, so the engine is told about it.
     main_->SkinEngine1->OwnerDrawMenu(&tray_->PopupMenu1());
     health_ = std::make_unique<HealthIndicator>(*main_->Status()->ConnectionLamp(), *tray_);
-    main_->Health().AddListener(health_.get());
+    wiring_->Health().AddListener(health_.get());
     details_ = std::make_unique<TForm4>();
     main_->SetDetailsWindow(details_.get());
     popup_ = std::make_unique<TfmPopup>();
     popup_->SetTuneFile(tuneFile_);
-    main_->SetPopup(popup_.get());
-    about_ = std::make_unique<TfmAbout>(main_.get());
+    wiring_->SetPopup(popup_.get());
+    about_ = std::make_unique<TfmAbout>(main_);
     WireTrayAndPopup();
 }
 
@@ -152,26 +155,23 @@ void ClientApp::WireTrayAndPopup() {
 
 void ClientApp::ShowError(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
-                                main_.get());
+                                main_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
 }
 
 void ClientApp::WireArchive() {
-    main_->NewsFeed().AddObserver(feedArchiver_.get());
+    wiring_->NewsFeed().AddObserver(feedArchiver_.get());
     main_->Details().SetArchive(archive_.get());
     main_->ShowSearch = [this] { ShowSearch(); };
     archiveNotices_ = std::make_unique<ArchiveNotices>(
         main_->Status(), [this](const QString& text) { ShowError(text); });
-    std::weak_ptr<int> alive = alive_;
-    archive_->OnStatus = [this, alive](const ArchiveStatus& status) {
-        PostToUiThread([this, alive, status] {
-            if (alive.lock()) archiveNotices_->Show(status);
-        });
+    archive_->OnStatus = [post = ui_.MakePoster(), this](const ArchiveStatus& status) {
+        post([this, status] { archiveNotices_->Show(status); });
     };
     // The last items in hand are written before the program ends.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_.get(),
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, main_,
                      [this] { archive_->Flush(kFinalWrite); });
 }
 
@@ -198,7 +198,7 @@ void ClientApp::Show(bool minimized) {
     if (main_->isVisible()) {
         new AfterFirstPaint(*main_, afterStart);
     } else {
-        QTimer::singleShot(0, main_.get(), afterStart);
+        QTimer::singleShot(0, main_, afterStart);
     }
     startup_->Start();
 }
@@ -210,7 +210,7 @@ void ClientApp::BringToFront() {
     } else {
         tray_->ShowWindow();
     }
-    ActivateForUser(main_.get());
+    ActivateForUser(main_);
 }
 
 void ClientApp::StartClock() {

@@ -8,10 +8,10 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
 #include "feed/MainView.h"
 #include "feed/NewsStore.h"
-#include "feed/TextCodec.h"
 #include "ui/AccessibleTexts.h"
 #include "ui/Colors.h"
 #include "ui/NewsGridDelegate.h"
@@ -107,11 +107,11 @@ QString NewsGrid::RowDescription(int row) const {
 }
 
 // While a details fetch runs, status panel 2 shows the loading text and nothing else writes it.
-bool NewsGrid::Loading() const { return view_.StatusText(2) == texts::Loading(); }
+bool NewsGrid::Loading() const { return view_.StatusText(MainView::kInfoPanel) == texts::Loading(); }
 
 void NewsGrid::ShowInfoLine(int row) {
     const std::string& info = store_.InfoLines(NewsStore::ViewSlot(row));
-    if (!info.empty()) view_.SetStatusText(2, info);
+    if (!info.empty()) view_.SetStatusText(MainView::kInfoPanel, info);
 }
 
 void NewsGrid::StringGrid1MouseMove(const QPoint& point) {

@@ -6,12 +6,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/AppPaths.h"
 #include "core/VendorInfo.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
-#include "feed/KeepAlive.h"
-#include "feed/TcpClient.h"
 #include "resources/Images.h"
 #include "settings/Settings.h"
 #include "ui/AccessibleTexts.h"
@@ -32,12 +29,9 @@ namespace {
 constexpr QSize kClientSize{778, 434};
 constexpr QSize kMinimumSize{735, 200};
 constexpr int kBottomPanelHeight = 57;
-// The feed connection's endpoint before the first start: the demo wire on this machine.
-constexpr const char* kDefaultServer = "127.0.0.1";
-constexpr const char* kDefaultPort = "2000";
 }  // namespace
 
-TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
+TMainForm1::TMainForm1(Settings& settings, const NewsStore& store, QWidget* parent, bool skinned)
     : QMainWindow(parent), settings_(settings) {
     setObjectName("MainForm1");
     setWindowTitle(vendor::kTitle);
@@ -49,9 +43,8 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     status_ = new MainStatusBar(this);
     setStatusBar(status_);
     // The grid reads the status panel through the view, and the view writes rows into the grid.
-    view_ = std::make_unique<WindowMainView>(this, *status_,
-                                             [this] { return IsInTray && IsInTray(); });
-    grid_ = new NewsGrid(*view_, store_, settings_, this);
+    view_ = std::make_unique<WindowMainView>(*status_, [this] { return IsInTray && IsInTray(); });
+    grid_ = new NewsGrid(*view_, store, settings_, this);
     view_->SetGrid(grid_);
 
     auto* central = new QWidget(this);
@@ -62,14 +55,9 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     layout->addWidget(BuildBottomPanel());
     setCentralWidget(central);
 
-    feed_ = std::make_unique<Feed>(FeedContext{*view_, popup_, store_, settings_},
-                                   ProgramPaths().ServerLogFile().toStdString());
-    feed_->Client().SetRemoteHost(kDefaultServer);
-    feed_->Client().SetRemotePort(kDefaultPort);
-    health_ = std::make_unique<FeedHealth>(*feed_, *view_);
-    keepAlive_ = std::make_unique<KeepAlive>(*feed_, KeepAlive::kInterval, this);
-    details_ = std::make_unique<GridDetails>(*grid_, *view_, store_, settings_,
-                                             [this] { return feed_->SelectedServer(); });
+    details_ = std::make_unique<GridDetails>(*grid_, *view_, store, settings_, [this] {
+        return feed_ ? feed_->SelectedServer() : std::string();
+    });
     grid_->OnDoubleClick = [this] { details_->StringGrid1DblClick(); };
     grid_->OnEnter = [this] { details_->OpenSelectedRow(); };
     EndProgram = [] { QCoreApplication::exit(0); };
@@ -87,6 +75,16 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
 TMainForm1::~TMainForm1() = default;
 
 MainView& TMainForm1::View() { return *view_; }
+
+void TMainForm1::SetFeed(const Feed& feed, FeedHealth& health) {
+    feed_ = &feed;
+    health_ = &health;
+}
+
+// The feed's health owner starts it: it keeps the back-off and the countdown of every start.
+void TMainForm1::StartFeed() {
+    if (health_) health_->Refresh();
+}
 
 void TMainForm1::FormCreate() {
     // FeedStarting is clear from the feed's creation; the grid's hint starts as "0 0".
@@ -142,7 +140,7 @@ void TMainForm1::BuildMenu() {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8("Меню"));
     menu->setObjectName("nmMenu");
     AddItem(menu, "mnRefresh", QString::fromUtf8("Обновить новости"), 6, Qt::Key_F5,
-            [this] { health_->Refresh(); });
+            [this] { StartFeed(); });
     AddItem(menu, "mnSearch", QString::fromUtf8("Поиск в архиве..."), -1, Qt::CTRL | Qt::Key_F,
             [this] {
                 if (ShowSearch) ShowSearch();

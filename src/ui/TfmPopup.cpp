@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/TextCodec.h"
 #include "core/VendorInfo.h"
-#include "feed/TextCodec.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/TunePlayer.h"

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "core/VendorInfo.h"
+#include "feed/NewsStore.h"
 #include "settings/Settings.h"
 #include "skin/engine/TSkinEngine.h"
 #include "support/WaitFor.h"
@@ -50,7 +51,8 @@ TEST(About, VersionLineIsCentred) {
 // is placed from the client area's left edge inside the skin's left border.
 TEST(About, VersionLineIsCentredOnTheOuterWidthWithTheSkinOnAndOff) {
     Settings settings;
-    TMainForm1 main(settings);
+    NewsStore store;
+    TMainForm1 main(settings, store);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     TfmAbout about(&main);

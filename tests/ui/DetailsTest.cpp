@@ -17,7 +17,7 @@ struct Details : UiFixture {
         window->SetDetailsWindow(details.get());
     }
     void TearDown() override {
-        window.reset();
+        wiring.reset();
         details.reset();
     }
     void DoubleClickRow(int row) {
@@ -47,11 +47,11 @@ TEST_F(Details, FullTextIsFetchedForAnItemWithAttachment) {
     settings.Port = server.PortText();
     settings.Servers = {"127.0.0.1"};
     settings.NewsCount = "0";
-    window->NewsFeed().StartFeed();
-    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+    wiring->NewsFeed().StartFeed();
+    ASSERT_TRUE(WaitFor([&] { return wiring->NewsFeed().SelectedServer() == "127.0.0.1"; }));
     PutItem(1, "with text", "0", "1", "104233");
     DoubleClickRow(1);
-    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    EXPECT_EQ(window->View().StatusText(MainView::kInfoPanel), texts::Loading());
     ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
     EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("Первая строка\nВторая"));
     EXPECT_EQ(Status2(), "");
@@ -72,7 +72,7 @@ TEST_F(Details, NothingHappensOnEmptyRowsAndWhileLoading) {
     EXPECT_FALSE(details->isVisible());
     PutItem(3, "plain");
     QTest::mouseMove(Grid().viewport(), RowPoint(3));
-    window->View().SetStatusText(2, texts::Loading());
+    window->View().SetStatusText(MainView::kInfoPanel, texts::Loading());
     window->Details().StringGrid1DblClick();
     EXPECT_FALSE(details->isVisible());
 }

@@ -91,7 +91,7 @@ TEST_F(GridView, PointerTrackingShowsTheInformationLineAndNamesTheCell) {
     EXPECT_EQ(Grid().HintText(), QString("5 0") + FromWire(Utf8ToWire("12:00:00  X")));
 
     // Inside the same cell nothing is updated again.
-    window->View().SetStatusText(2, "other");
+    window->View().SetStatusText(MainView::kInfoPanel, "other");
     QTest::mouseMove(Grid().viewport(), RowPoint(5) + QPoint(3, 1));
     EXPECT_EQ(Status2(), "other");
 
@@ -104,10 +104,10 @@ TEST_F(GridView, PointerTrackingShowsTheInformationLineAndNamesTheCell) {
 
 TEST_F(GridView, TrackingStopsWhileDetailsAreLoading) {
     PutItem(2, "X");
-    window->View().SetStatusText(2, texts::Loading());
+    window->View().SetStatusText(MainView::kInfoPanel, texts::Loading());
     QTest::mouseMove(Grid().viewport(), RowPoint(2));
     EXPECT_EQ(Grid().HoverRow(), 0);  // not even the tracked cell changes
-    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    EXPECT_EQ(window->View().StatusText(MainView::kInfoPanel), texts::Loading());
 }
 
 TEST(NewsGridDelegate, FlagColours) {

@@ -21,7 +21,7 @@ using Keyboard = UiFixture;
 
 TEST_F(Keyboard, GridTakesTheFocusOnActivationAndClickButNotByTab) {
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_TRUE(Grid().hasFocus());
     EXPECT_FALSE(Grid().focusPolicy() & Qt::TabFocus);
 
@@ -55,10 +55,10 @@ TEST_F(Keyboard, KeysMoveTheSelectionAndPanelTwoFollows) {
     EXPECT_EQ(Status2(), QString::fromUtf8("Info: item 0"));
 
     // While a details fetch runs, the selection moves but the panel keeps its text.
-    window->View().SetStatusText(2, texts::Loading());
+    window->View().SetStatusText(MainView::kInfoPanel, texts::Loading());
     QTest::keyClick(&Grid(), Qt::Key_Home);
     EXPECT_EQ(Grid().SelectedRow(), 0);
-    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    EXPECT_EQ(window->View().StatusText(MainView::kInfoPanel), texts::Loading());
 }
 
 TEST_F(Keyboard, RowsDescribeWhatTheirColourShows) {
@@ -86,7 +86,7 @@ TEST_F(Keyboard, RowsDescribeWhatTheirColourShows) {
     EXPECT_EQ(description(50), "");  // an empty row
 
     // A live item moves the rows down: the description goes with the item's flags.
-    window->Store().ShiftRowsDown();
+    wiring->Store().ShiftRowsDown();
     window->View().ShiftRowsDown();
     PutItem(0, "new");
     auto data = [&](int row) {

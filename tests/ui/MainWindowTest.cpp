@@ -66,9 +66,9 @@ TEST_F(MainWindow, MenuItemsAndShortcuts) {
     window->ShowSettings = [&] { ++settingsShown; };
     window->ShowAbout = [&] { ++aboutShown; };
     window->ShowSearch = [&] { ++searchShown; };
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_F1);
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(settingsShown, 1);
     EXPECT_EQ(aboutShown, 1);
     EXPECT_EQ(searchShown, 1);
@@ -82,15 +82,15 @@ TEST_F(MainWindow, ExitAndCloseEndTheProgram) {
 }
 
 TEST_F(MainWindow, RefreshStartsAFeedThroughItsHealthOwner) {
-    QTest::keyClick(window.get(), Qt::Key_F5);
+    QTest::keyClick(window, Qt::Key_F5);
     EXPECT_TRUE(WaitFor([&] { return Status2().startsWith(QString::fromUtf8("Нет соединения. Повтор через")); }));
-    EXPECT_FALSE(window->NewsFeed().FeedStarting());
-    EXPECT_EQ(window->Health().State(), FeedState::Waiting);
+    EXPECT_FALSE(wiring->NewsFeed().FeedStarting());
+    EXPECT_EQ(wiring->Health().State(), FeedState::Waiting);
 }
 
 TEST_F(MainWindow, ViewCallsFromAWorkerLandOnTheUiThread) {
     auto worker = std::async(std::launch::async, [&] {
-        window->View().SetStatusText(2, "from a worker");
+        window->View().SetStatusText(MainView::kInfoPanel, "from a worker");
         window->View().SetRowText(3, "row three");
         return window->View().RowText(3);
     });

@@ -40,7 +40,7 @@ TEST_F(TrayFixture, MinimiseAndCtrlTHideTheWindowBehindTheIcon) {
     EXPECT_FALSE(window->isMinimized());
     EXPECT_FALSE(tray->IsInTray());
 
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
     ASSERT_TRUE(InTrayNow());
     EXPECT_TRUE(errors.empty());
 }
@@ -82,7 +82,7 @@ TEST_F(TrayFixture, MenuShowsTheWindowOrEndsTheProgram) {
 TEST_F(TrayFixture, AnOpenDialogComesBackOnTopAndActive) {
     for (bool modal : {true, false}) {
         QMessageBox box(QMessageBox::Critical, "Vetrasol Plivant", "text", QMessageBox::Ok,
-                        window.get());
+                        window);
         box.setModal(modal);
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));

@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 
 namespace plivant {
 namespace {

@@ -1,4 +1,4 @@
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 
 namespace plivant {
 
