@@ -9,6 +9,8 @@
 #include <QWindow>
 #include <ctime>
 
+#include "app/MainWiring.h"
+#include "core/AppPaths.h"
 #include "settings/Settings.h"
 #include "skin/builtin/BuiltinSkin.h"
 #include "skin/engine/TSkinEngine.h"
@@ -129,12 +131,14 @@ Spent StartUp(bool skinned) {
     timer.start();
     const qint64 cpu = CpuNanoseconds();
     plivant::Settings settings;
-    plivant::TMainForm1 window(settings, nullptr, skinned);
+    plivant::MainWiring wiring(settings, plivant::ProgramPaths().ServerLogFile().toStdString(),
+                               skinned);
+    plivant::TMainForm1& window = wiring.Window();
     plivant::TForm4 details;
     plivant::TfmPopup popup;
     plivant::TfmAbout about(&window);
     window.SetDetailsWindow(&details);
-    window.SetPopup(&popup);
+    wiring.SetPopup(&popup);
     window.show();
     SpinUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); });
     window.repaint();

@@ -32,7 +32,8 @@ using bench::BenchView;
 using bench::SpinUntil;
 
 bool ShowsDown(const BenchView& view) {
-    return view.lamp == MainView::kLampRed && view.status[2].rfind(texts::NoConnection(), 0) == 0;
+    return view.lamp == MainView::kLampRed &&
+           view.status[MainView::kInfoPanel].rfind(texts::NoConnection(), 0) == 0;
 }
 
 // One history item, then silence until the client leaves.

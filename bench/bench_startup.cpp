@@ -12,12 +12,12 @@
 
 #include "ArchiveBenchItems.h"
 #include "BenchView.h"
-#include "ClientApp.h"
-#include "core/AppPaths.h"
+#include "app/ClientApp.h"
 #include "archive/ArchiveFile.h"
 #include "archive/BatchWriter.h"
 #include "archive/Sqlite.h"
-#include "feed/TextCodec.h"
+#include "core/AppPaths.h"
+#include "core/TextCodec.h"
 
 namespace {
 

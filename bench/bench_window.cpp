@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QWindow>
 
+#include "app/MainWiring.h"
+#include "core/AppPaths.h"
 #include "feed/Feed.h"
 #include "feed/MainView.h"
 #include "settings/Settings.h"
@@ -32,6 +34,8 @@ std::string History(int count) {
     return bytes + ".\r\n";
 }
 
+std::string ServerLog() { return ProgramPaths().ServerLogFile().toStdString(); }
+
 void SpinUntil(const std::function<bool()>& done) {
     while (!done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
@@ -50,16 +54,17 @@ void BM_StartupToPaintedHistory(benchmark::State& state) {
         Settings settings;
         settings.Servers = {"127.0.0.1"};
         settings.Port = server.PortText();
-        TMainForm1 window(settings);
+        MainWiring wiring(settings, ServerLog());
+        TMainForm1& window = wiring.Window();
         TForm4 details;
         TfmPopup popup;
         TfmAbout about(&window);
         window.SetDetailsWindow(&details);
-        window.SetPopup(&popup);
+        wiring.SetPopup(&popup);
         window.show();
         SpinUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); });
-        window.NewsFeed().StartFeed();
-        SpinUntil([&] { return !window.NewsFeed().FeedStarting(); });
+        wiring.NewsFeed().StartFeed();
+        SpinUntil([&] { return !wiring.NewsFeed().FeedStarting(); });
         window.Grid()->viewport()->repaint();
         if (window.Grid()->RowText(99).isEmpty()) state.SkipWithError("history incomplete");
     }
@@ -69,7 +74,8 @@ BENCHMARK(BM_StartupToPaintedHistory)->Unit(benchmark::kMillisecond);
 // One live item: every row moves down, the new one goes on top, the grid repaints.
 void BM_LiveItem(benchmark::State& state) {
     Settings settings;
-    TMainForm1 window(settings);
+    MainWiring wiring(settings, ServerLog());
+    TMainForm1& window = wiring.Window();
     window.show();
     SpinUntil([&] { return window.windowHandle() && window.windowHandle()->isExposed(); });
     for (int r = 0; r < MainView::kRows; ++r) window.View().SetRowText(r, "12:00:00  row");

@@ -2,12 +2,14 @@
 
 #include <QImage>
 #include <QPainter>
+#include <iterator>
 
 namespace plivant::images {
 
 namespace {
 
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+constexpr int kSmallIconSizes = 2;  // 16 and 32
 
 // The icon in grey, with a red disc and a white bar in its lower right quarter.
 QImage DownPicture(int size) {
@@ -33,15 +35,20 @@ QImage DownPicture(int size) {
     return grey;
 }
 
-}  // namespace
-
-QIcon ProgramIcon() {
+QIcon IconUpTo(int count) {
     QIcon icon;
-    for (int size : kIconSizes) {
+    for (int i = 0; i < count; ++i) {
+        const int size = kIconSizes[i];
         icon.addFile(QString(":/images/icon-%1.png").arg(size), QSize(size, size));
     }
     return icon;
 }
+
+}  // namespace
+
+QIcon ProgramIcon() { return IconUpTo(int(std::size(kIconSizes))); }
+
+QIcon SmallProgramIcon() { return IconUpTo(kSmallIconSizes); }
 
 QIcon ProgramIconDown() {
     QIcon icon;

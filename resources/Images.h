@@ -22,6 +22,9 @@ enum MenuImageIndex : int {
 // The program's icon with every size drawn (16, 32, 48, 64, 128 and 256 pixels).
 QIcon ProgramIcon();
 
+// The same at 16 and 32 pixels, what a title bar and a task bar show; a tenth of the reading.
+QIcon SmallProgramIcon();
+
 // The program's icon for a feed that is down: greyed, with a red mark, at the same sizes.
 QIcon ProgramIconDown();
 

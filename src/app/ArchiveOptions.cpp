@@ -1,4 +1,4 @@
-#include "ArchiveOptions.h"
+#include "app/ArchiveOptions.h"
 
 #include "archive/ArchiveLocation.h"
 #include "settings/RegistryKey.h"

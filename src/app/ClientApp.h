@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/AppPaths.h"
+#include "core/UiInvoker.h"
 #include "services/FeedPort.h"
 #include "services/ServiceAddresses.h"
 #include "services/StartupTimer.h"
@@ -22,6 +23,7 @@ class FeedArchiver;
 class FeedHealth;
 class HealthIndicator;
 class MainTray;
+class MainWiring;
 class TFormProp;
 class TForm4;
 class TMainForm1;
@@ -29,14 +31,16 @@ class TfmAbout;
 class TfmPopup;
 class TfmSearch;
 
-// The news client's windows and what ties them together, made in start-up order.
+// The news client: its windows, the feed behind the main window, the archive and the services,
+// and what ties them together, made in start-up order.
 class ClientApp {
 public:
     explicit ClientApp(const AppPaths& paths);
     ~ClientApp();
 
     // Shows the main window, or only the tray icon when `minimized` and a tray runs; half a
-    // second later the start-up timer ticks.
+    // second later the start-up timer ticks. The windows the first picture does not need are
+    // made right after it.
     void Show(bool minimized = false);
     // A later start of the program: the window comes back from the tray or from behind others.
     void BringToFront();
@@ -57,6 +61,7 @@ private:
         void ShowBanner() override;
     };
 
+    void MakeLaterParts();
     void WireTrayAndPopup();
     void WireArchive();
     void ShowSearch();
@@ -71,7 +76,9 @@ private:
     // Before the windows: the feed and the details of the main window hand items to it.
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<FeedArchiver> feedArchiver_;
-    std::unique_ptr<TMainForm1> main_;
+    // The main window with the news store, the feed, its health owner and the keep-alive.
+    std::unique_ptr<MainWiring> wiring_;
+    TMainForm1* main_ = nullptr;  // wiring_'s window
     std::unique_ptr<MainTray> tray_;
     std::unique_ptr<HealthIndicator> health_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
@@ -81,11 +88,12 @@ private:
     std::unique_ptr<TfmAbout> about_;
     std::unique_ptr<TfmSearch> search_;  // made when first asked for
     std::unique_ptr<ArchiveNotices> archiveNotices_;
+    QString tuneFile_;
     ServiceAddresses addresses_;
     std::unique_ptr<StartupTimer> startup_;
     std::unique_ptr<ClockThread> clock_;
-    // Answers of the archive's threads reach the windows only while this lives.
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    // Notices of the archive's threads reach the windows only while this lives.
+    UiInvoker ui_;
 };
 
 }  // namespace plivant

@@ -1,4 +1,4 @@
-#include "DisplayChoice.h"
+#include "app/DisplayChoice.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "SafeApplication.h"
+#include "app/SafeApplication.h"
 
 #include <QMessageBox>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "WindowActivation.h"
+#include "app/WindowActivation.h"
 
 #include <xcb/xcb.h>
 

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ClientApp.h"
-#include "DisplayChoice.h"
-#include "SafeApplication.h"
-#include "SingleInstance.h"
-#include "StartOptions.h"
+#include "app/ClientApp.h"
+#include "app/DisplayChoice.h"
+#include "app/SafeApplication.h"
+#include "app/SingleInstance.h"
+#include "app/StartOptions.h"
 #include "core/AppPaths.h"
 #include "core/VendorInfo.h"
 

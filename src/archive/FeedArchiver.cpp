@@ -1,8 +1,8 @@
 #include "archive/FeedArchiver.h"
 
 #include "archive/Archive.h"
+#include "core/TextCodec.h"
 #include "feed/Protocol.h"
-#include "feed/TextCodec.h"
 
 namespace plivant {
 

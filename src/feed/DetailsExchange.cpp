@@ -39,9 +39,11 @@ std::string FetchDetails(TcpClient& client, const std::string& host, const std::
     auto connection = client.CurrentConnection();
     if (!connection) connection = std::make_shared<Connection>();
     connection->SendLine(commands::kUser, kCrLf);
+    // Russian whatever language the feed asks for: the details exchange always asks so.
     connection->SendLine(commands::kRussian, kCrLf);
     connection->SendLine(commands::Details(id), kCrLf);
     std::string line;
+    // Six lines come before the full text; only the seventh is kept.
     for (int i = 0; i < 7; ++i) line = connection->ReceiveLine(kCrLf, left()).Text;
     std::string text = UnescapeDetails(line);
     connection->SendLine(commands::kQuit, kCrLf);

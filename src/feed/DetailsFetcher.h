@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
+#include "core/UiInvoker.h"
 #include "feed/TcpClient.h"
-#include "feed/UiInvoker.h"
 
 namespace plivant {
 

@@ -66,7 +66,7 @@ bool Feed::SettingsRefused() {
 
 void Feed::RefuseStart(const std::string& status, FeedEnd why) {
     MainView& view = shared_->Context.View;
-    view.SetStatusText(2, status);
+    view.SetStatusText(MainView::kInfoPanel, status);
     view.SetLamp(MainView::kLampRed);
     view.RepaintStatus();
     shared_->Starting = false;

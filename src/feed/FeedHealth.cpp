@@ -135,12 +135,12 @@ std::chrono::seconds FeedHealth::RetryIn() const {
 
 void FeedHealth::ShowCountdown(bool always) {
     report_.RetryIn = RetryIn();
-    const std::string current = view_.StatusText(2);
+    const std::string current = view_.StatusText(MainView::kInfoPanel);
     // A details fetch keeps its text; a row's information line under the pointer is left until
     // the pointer leaves, unless the feed has just gone down.
     if (current == texts::Loading()) return;
     if (!always && !current.empty() && !StartsWith(current, texts::NoConnection())) return;
-    view_.SetStatusText(2, texts::RetryIn(int(report_.RetryIn.count())));
+    view_.SetStatusText(MainView::kInfoPanel, texts::RetryIn(int(report_.RetryIn.count())));
     view_.RepaintStatus();
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/UiInvoker.h"
 #include "feed/FeedContext.h"
 #include "feed/ServiceLog.h"
 #include "feed/TcpClient.h"
-#include "feed/UiInvoker.h"
 
 namespace plivant {
 

@@ -1,6 +1,6 @@
 #include "feed/FeedTexts.h"
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 
 namespace plivant::texts {
 

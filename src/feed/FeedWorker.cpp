@@ -46,7 +46,7 @@ bool FeedWorker::OnUi(const std::function<void()>& fn) {
 }
 
 void FeedWorker::SetStatus(const std::string& text) {
-    shared_.Context.View.SetStatusText(2, text);
+    shared_.Context.View.SetStatusText(MainView::kInfoPanel, text);
     shared_.Context.View.RepaintStatus();
 }
 
@@ -72,7 +72,9 @@ void FeedWorker::End(FeedEnd why) {
         shared_.Starting = false;
         view.SetLamp(MainView::kLampRed);
         // A details fetch in progress keeps its text: it guards against a second fetch.
-        if (view.StatusText(2) != texts::Loading()) SetStatus(texts::NoConnection());
+        if (view.StatusText(MainView::kInfoPanel) != texts::Loading()) {
+            SetStatus(texts::NoConnection());
+        }
         shared_.Notify([why](FeedObserver& o) { o.FeedEnded(why); });
     });
 }
@@ -88,14 +90,17 @@ bool FeedWorker::SelectServer() {
         if (!OnUi([&] { SetStatus(texts::CheckingServer() + server); })) return false;
         client.SetRemoteHost(server);
         client.SetRemotePort(job_.Port);
+        // Twice on purpose: a server is passed over only when a second attempt fails as well;
+        // after a first one that connected, the second returns at once.
         client.Connect();
         if (!client.Connect()) continue;
         return OnUi([&] {
-            if (job_.ClearWhenConnected) shared_.Context.View.ClearAllRows();
+            MainView& view = shared_.Context.View;
+            if (job_.ClearWhenConnected) view.ClearAllRows();
             shared_.SelectedServer = server;
-            shared_.Context.View.SetStatusText(2, texts::ServerSelected() + server);
-            shared_.Context.View.SetLamp(MainView::kLampGreen);
-            shared_.Context.View.RepaintStatus();
+            view.SetStatusText(MainView::kInfoPanel, texts::ServerSelected() + server);
+            view.SetLamp(MainView::kLampGreen);
+            view.RepaintStatus();
         });
     }
     End(FeedEnd::NoServer);
@@ -121,6 +126,8 @@ FeedWorker::Outcome FeedWorker::LoadHistory(Connection& connection) {
     const auto limit = shared_.Limits.HistoryLineLimit;
     connection.ReceiveLine(kCrLf, limit);  // the greeting line is dropped
 
+    // The items and four lines more, whether or not a language was asked for: the history is
+    // read by this count, not up to its closing line.
     const long total = long(job_.NewsCount) + 4;
     long read = 0;
     int row = 0;

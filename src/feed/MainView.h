@@ -12,6 +12,13 @@ public:
     static constexpr int kRows = 101;           // grid rows 0..100
     static constexpr uint32_t kLampRed = 255;   // 0x00BBGGRR
     static constexpr uint32_t kLampGreen = 0x8000;
+    // The status bar's panels, left to right: Moscow and Greenwich time; the feed's state, the
+    // wait texts and the information line of the item under the pointer; "Status:", with the
+    // connection lamp at its right end.
+    static constexpr int kMoscowPanel = 0;
+    static constexpr int kGreenwichPanel = 1;
+    static constexpr int kInfoPanel = 2;
+    static constexpr int kLampPanel = 3;
 
     virtual ~MainView() = default;
     virtual void SetStatusText(int panel, const std::string& text) = 0;

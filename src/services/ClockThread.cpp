@@ -61,8 +61,8 @@ void ClockThread::Pass() {
 void ClockThread::Watchdog(bool answered) { feed_.WatchdogPass(answered); }
 
 void ClockThread::ShowTimes(const std::string& moscow, const std::string& greenwich) {
-    view_.SetStatusText(0, "MSK: " + moscow);
-    view_.SetStatusText(1, "GMT: " + greenwich);
+    view_.SetStatusText(MainView::kMoscowPanel, "MSK: " + moscow);
+    view_.SetStatusText(MainView::kGreenwichPanel, "GMT: " + greenwich);
 }
 
 bool ClockThread::OnUi(const std::function<void()>& fn) { return ui_.Run(fn); }

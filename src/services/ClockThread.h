@@ -7,8 +7,8 @@
 #include <string>
 #include <thread>
 
+#include "core/UiInvoker.h"
 #include "feed/TcpClient.h"
-#include "feed/UiInvoker.h"
 #include "services/ClockTexts.h"
 
 namespace plivant {

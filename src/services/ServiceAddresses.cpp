@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "core/TextCodec.h"
 #include "core/VendorInfo.h"
-#include "feed/TextCodec.h"
 #include "settings/RegistryKey.h"
 #include "settings/SettingsError.h"
 #include "settings/StoredValues.h"

@@ -1,7 +1,7 @@
 #include "services/StartupTimer.h"
 
+#include "core/TextCodec.h"
 #include "feed/MainView.h"
-#include "feed/TextCodec.h"
 #include "services/FeedPort.h"
 #include "services/HeadlineText.h"
 #include "settings/Settings.h"

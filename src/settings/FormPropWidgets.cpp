@@ -80,6 +80,7 @@ void BuildBottom(QDialog& dialog, FormPropWidgets& w) {
     w.Bevel1 = Place<QFrame>(&dialog, "Bevel1", {9, 185, 361, 2});
     w.Bevel1->setFrameShape(QFrame::HLine);
     w.Bevel1->setFrameShadow(QFrame::Sunken);
+    // The caption is spelt so; the registry value "Подключаться при включении" differently.
     w.CheckBox5 =
         Place<QCheckBox>(&dialog, "CheckBox5", {8, 207, 169, 17}, "Подключатся при включении");
     w.Button1 = Place<QPushButton>(&dialog, "Button1", {295, 199, 75, 25}, "Закрыть");

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 
 namespace plivant {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "settings/RegistryData.h"
 #include "settings/SettingsError.h"
 #include "settings/TextLines.h"

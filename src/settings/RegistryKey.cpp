@@ -1,6 +1,6 @@
 #include "settings/RegistryKey.h"
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "settings/RegistryData.h"
 #include "settings/RegistryStore.h"
 #include "settings/SettingsError.h"

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "settings/AtomicFile.h"
 #include "settings/SettingsError.h"
 #include "settings/TextLines.h"

@@ -1,6 +1,6 @@
 #include "settings/StoredValues.h"
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "settings/RegistryKey.h"
 
 namespace plivant {
@@ -17,6 +17,8 @@ Settings DialogDefaults() {
     return defaults;
 }
 
+// Not the dialog's defaults, on purpose: the first run itself uses those, the next one starts
+// from 20 items and no connection at start.
 std::vector<StoredValue> FirstRunValues() {
     using namespace stored;
     return {{kShowTime, 0},  {kShowId, 0},       {kShowDate, 0},       {kShowFlags, 0},

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 #include "settings/FeedControl.h"
 #include "settings/RegistryKey.h"
 #include "settings/SettingsError.h"

@@ -3,8 +3,7 @@
 #include <QTimer>
 
 #include "archive/Archive.h"
-#include "feed/TextCodec.h"
-#include "ui/UiThread.h"
+#include "core/TextCodec.h"
 
 namespace plivant {
 
@@ -42,9 +41,10 @@ bool FullTextFinder::Find(Request request, Show show, Fail fail, Show refreshed)
         Found(request, text, show, fail, refreshed);
     };
     awaited_ = asked;
-    archive_->FindFullText(request.Item.Key, [=](const std::optional<std::string>& text) {
-        PostToUiThread([=] { answer(text); });
-    });
+    auto onUi = ui_.MakePoster();  // the archive answers on its own thread
+    archive_->FindFullText(
+        request.Item.Key,
+        [onUi, answer](const std::optional<std::string>& text) { onUi([=] { answer(text); }); });
     QTimer::singleShot(kArchiveWait, [=] { answer(std::nullopt); });
     return true;
 }

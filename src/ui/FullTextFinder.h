@@ -7,6 +7,7 @@
 #include <string>
 
 #include "archive/ArchiveItem.h"
+#include "core/UiInvoker.h"
 #include "feed/DetailsFetcher.h"
 
 namespace plivant {
@@ -53,8 +54,9 @@ private:
     uint64_t asked_ = 0;        // requests so far
     uint64_t awaited_ = 0;      // the request whose archive answer is awaited, 0 for none
     bool busy_ = false;         // a request waits for its answer
-    // Answers from the archive's thread run only while this lives.
+    // The archive's wait runs out only while this lives.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    UiInvoker ui_;  // the archive's answers, from its thread
 };
 
 }  // namespace plivant

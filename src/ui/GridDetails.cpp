@@ -1,10 +1,10 @@
 #include "ui/GridDetails.h"
 
 #include "archive/FeedArchiver.h"
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
 #include "feed/MainView.h"
 #include "feed/NewsStore.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 #include "ui/NewsGrid.h"
 #include "ui/TForm4.h"
@@ -21,15 +21,18 @@ GridDetails::GridDetails(NewsGrid& grid, MainView& view, const NewsStore& store,
       selectedServer_(std::move(selectedServer)),
       finder_(nullptr, limit) {}
 
-void GridDetails::StringGrid1DblClick() {
-    if (view_.StatusText(2) == texts::Loading()) return;
-    const int row = grid_.HoverRow();
+void GridDetails::StringGrid1DblClick() { OpenRow(grid_.HoverRow()); }
+
+void GridDetails::OpenSelectedRow() { OpenRow(grid_.SelectedRow()); }
+
+void GridDetails::OpenRow(int row) {
+    if (view_.StatusText(MainView::kInfoPanel) == texts::Loading()) return;
     if (row == -1) return;
     const QString cell = grid_.RowText(row);
     const int slot = NewsStore::ViewSlot(row);
     const std::string& attachment = store_.AttachmentCopies(slot);
     if (!attachment.empty() && attachment.front() == '1') {
-        view_.SetStatusText(2, texts::Loading());
+        view_.SetStatusText(MainView::kInfoPanel, texts::Loading());
         view_.RepaintStatus();
         finder_.Find(
             RequestFor(slot), [this](const QString& text) { Shown(text); },
@@ -59,12 +62,12 @@ FullTextFinder::Request GridDetails::RequestFor(int slot) const {
 
 void GridDetails::Shown(const QString& text) {
     if (details_) details_->ShowText(text);
-    view_.SetStatusText(2, {});
+    view_.SetStatusText(MainView::kInfoPanel, {});
 }
 
 void GridDetails::Failed(const std::string& error) {
     // The fetch never started: free the status panel and say why.
-    view_.SetStatusText(2, {});
+    view_.SetStatusText(MainView::kInfoPanel, {});
     if (ShowError) ShowError(FromWire(error));  // it quotes the port as typed
 }
 

@@ -16,8 +16,8 @@ class NewsStore;
 class TForm4;
 struct Settings;
 
-// The grid's double-click: the item under the pointer in the details window, its full text
-// from the archive or fetched from the selected server when it has one. The fetch runs off the
+// The grid's double-click and Enter: the item under the pointer (or the selected one) in the
+// details window, its full text from the archive or fetched from the selected server when it has one. The fetch runs off the
 // UI thread; the loading text in status panel 2 marks it and holds further double-clicks and
 // pointer tracking.
 class GridDetails {
@@ -32,9 +32,13 @@ public:
     // Reports an error to the user (a message box in the program).
     std::function<void(const QString&)> ShowError;
 
+    // The row under the pointer.
     void StringGrid1DblClick();
+    // The selected row, from the keyboard.
+    void OpenSelectedRow();
 
 private:
+    void OpenRow(int row);
     FullTextFinder::Request RequestFor(int slot) const;
     void Shown(const QString& text);
     void Failed(const std::string& error);

@@ -1,7 +1,7 @@
 #include "ui/HealthTexts.h"
 
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
-#include "feed/TextCodec.h"
 
 namespace plivant {
 

@@ -4,6 +4,11 @@
 #include <QLayout>
 #include <QPainter>
 
+#include "feed/MainView.h"
+#include "ui/Accessibility.h"
+#include "ui/AccessibleTexts.h"
+#include "ui/Colors.h"
+
 namespace plivant {
 
 namespace {
@@ -42,10 +47,23 @@ QString MainStatusBar::PanelText(int panel) const {
     return panels_[size_t(panel)]->text();
 }
 
-Lamp::Lamp(QWidget* parent) : QWidget(parent) { setFixedSize(10, 10); }
+namespace {
+QAccessibleInterface* LampAccessible(Lamp* lamp) {
+    return new RoleAccessible(lamp, QAccessible::StaticText);
+}
+}  // namespace
+
+Lamp::Lamp(QWidget* parent) : QWidget(parent) {
+    InstallAccessible(&LampAccessible);
+    setFixedSize(10, 10);
+    setAccessibleName(LampName(false));
+}
 
 void Lamp::SetColor(const QColor& color) {
     color_ = color;
+    // The name says what the colour says; setting it tells a screen reader of the change.
+    const QString name = LampName(color == FromColorRef(MainView::kLampGreen));
+    if (accessibleName() != name) setAccessibleName(name);
     update();
 }
 

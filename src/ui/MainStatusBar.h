@@ -27,7 +27,8 @@ private:
     Lamp* lamp_ = nullptr;
 };
 
-// The round connection lamp: red until a server answers, dark green afterwards.
+// The round connection lamp: red until a server answers, dark green afterwards. Its accessible
+// name says the same in words.
 class Lamp : public QWidget {
 public:
     explicit Lamp(QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "ui/MainTray.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -22,7 +24,7 @@ bool NativeWayland() { return QGuiApplication::platformName().startsWith("waylan
 
 MainTray::MainTray(TMainForm1& mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
     tiMain_.setObjectName("tiMain");
-    tiMain_.setIcon(images::ProgramIcon());
+    tiMain_.setIcon(window_.windowIcon());
     tiMain_.setToolTip(vendor::kTitle);
     BuildMenu();
     tiMain_.setContextMenu(&popupMenu1_);
@@ -75,13 +77,32 @@ void MainTray::HideToTray() {
         return;
     }
     window_.hide();
+    ShowIcon();
     tiMain_.show();
 }
 
 void MainTray::RestoreFromTray() {
     tiMain_.hide();
     ShowWindow();
+    BringBackDialogs();
     window_.repaint();
+}
+
+// A dialog that was open when the window went to the tray (settings, About, a message box)
+// comes back on top of it and active, the modal one above all, as a window manager gives it.
+void MainTray::BringBackDialogs() {
+    QWidget* front = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!qobject_cast<QDialog*>(widget) || !widget->isVisible()) continue;
+        widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+        widget->show();
+        widget->raise();
+        front = widget;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) front = modal;
+    if (!front) return;
+    front->raise();
+    front->activateWindow();
 }
 
 void MainTray::ShowWindow() {
@@ -92,10 +113,16 @@ void MainTray::ShowWindow() {
 
 void MainTray::ShowFeedHealth(bool live, const QString& text) {
     tiMain_.setToolTip(QString(vendor::kTitle) + "\n" + text);
-    if (feedDown_ == !live) return;
     feedDown_ = !live;
-    if (downIcon_.isNull()) downIcon_ = images::ProgramIconDown();
-    tiMain_.setIcon(feedDown_ ? downIcon_ : images::ProgramIcon());
+    if (tiMain_.isVisible()) ShowIcon();
+}
+
+// The picture follows the feed only while the icon is shown: start-up need not draw the grey one.
+void MainTray::ShowIcon() {
+    if (iconDown_ == feedDown_) return;
+    iconDown_ = feedDown_;
+    if (feedDown_ && downIcon_.isNull()) downIcon_ = images::ProgramIconDown();
+    tiMain_.setIcon(feedDown_ ? downIcon_ : window_.windowIcon());
 }
 
 void MainTray::Unminimise() {

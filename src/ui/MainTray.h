@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <optional>
 
 namespace plivant {
 
@@ -40,6 +41,8 @@ protected:
 
 private:
     void BuildMenu();
+    void BringBackDialogs();
+    void ShowIcon();
     void Unminimise();
     void tiMainClick(QSystemTrayIcon::ActivationReason reason);
 
@@ -47,6 +50,7 @@ private:
     QSystemTrayIcon tiMain_;
     QMenu popupMenu1_;
     bool feedDown_ = false;
+    std::optional<bool> iconDown_;  // what the icon's picture shows, once set
     QIcon downIcon_;
 };
 

@@ -3,11 +3,20 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 
 namespace plivant {
 
+namespace {
+// A window of its own to a screen reader, not a bare part of one.
+QAccessibleInterface* DetailsAccessible(TForm4* window) {
+    return new RoleAccessible(window, QAccessible::Window);
+}
+}  // namespace
+
 TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowCloseButtonHint) {
+    InstallAccessible(&DetailsAccessible);
     setObjectName("Form4");
     setWindowTitle("Details...");
     setFont(QFont("MS Sans Serif", 8));

@@ -6,14 +6,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/AppPaths.h"
 #include "core/VendorInfo.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
-#include "feed/KeepAlive.h"
-#include "feed/TcpClient.h"
 #include "resources/Images.h"
 #include "settings/Settings.h"
+#include "ui/AccessibleTexts.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
 #include "ui/LogoPicture.h"
@@ -31,24 +30,22 @@ namespace {
 constexpr QSize kClientSize{778, 434};
 constexpr QSize kMinimumSize{735, 200};
 constexpr int kBottomPanelHeight = 57;
-// The feed connection's endpoint before the first start: the demo wire on this machine.
-constexpr const char* kDefaultServer = "127.0.0.1";
-constexpr const char* kDefaultPort = "2000";
 }  // namespace
 
-TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
+TMainForm1::TMainForm1(Settings& settings, const NewsStore& store, QWidget* parent, bool skinned)
     : QMainWindow(parent), settings_(settings) {
     setObjectName("MainForm1");
     setWindowTitle(vendor::kTitle);
-    setWindowIcon(images::ProgramIcon());
+    // The large sizes, which only a task switcher shows, once the window is on screen.
+    setWindowIcon(images::SmallProgramIcon());
+    new AfterFirstPaint(*this, [this] { setWindowIcon(images::ProgramIcon()); });
     setFont(QFont("MS Sans Serif", 8));
 
     status_ = new MainStatusBar(this);
     setStatusBar(status_);
     // The grid reads the status panel through the view, and the view writes rows into the grid.
-    view_ = std::make_unique<WindowMainView>(this, *status_,
-                                             [this] { return IsInTray && IsInTray(); });
-    grid_ = new NewsGrid(*view_, store_, settings_, this);
+    view_ = std::make_unique<WindowMainView>(*status_, [this] { return IsInTray && IsInTray(); });
+    grid_ = new NewsGrid(*view_, store, settings_, this);
     view_->SetGrid(grid_);
 
     auto* central = new QWidget(this);
@@ -59,15 +56,11 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
     layout->addWidget(BuildBottomPanel());
     setCentralWidget(central);
 
-    feed_ = std::make_unique<Feed>(FeedContext{*view_, popup_, store_, settings_},
-                                   ProgramPaths().ServerLogFile().toStdString());
-    feed_->Client().SetRemoteHost(kDefaultServer);
-    feed_->Client().SetRemotePort(kDefaultPort);
-    health_ = std::make_unique<FeedHealth>(*feed_, *view_);
-    keepAlive_ = std::make_unique<KeepAlive>(*feed_, KeepAlive::kInterval, this);
-    details_ = std::make_unique<GridDetails>(*grid_, *view_, store_, settings_,
-                                             [this] { return feed_->SelectedServer(); });
+    details_ = std::make_unique<GridDetails>(*grid_, *view_, store, settings_, [this] {
+        return feed_ ? feed_->SelectedServer() : std::string();
+    });
     grid_->OnDoubleClick = [this] { details_->StringGrid1DblClick(); };
+    grid_->OnEnter = [this] { details_->OpenSelectedRow(); };
     EndProgram = [] { QCoreApplication::exit(0); };
 
     BuildMenu();
@@ -83,6 +76,16 @@ TMainForm1::TMainForm1(Settings& settings, QWidget* parent, bool skinned)
 TMainForm1::~TMainForm1() = default;
 
 MainView& TMainForm1::View() { return *view_; }
+
+void TMainForm1::SetFeed(const Feed& feed, FeedHealth& health) {
+    feed_ = &feed;
+    health_ = &health;
+}
+
+// The feed's health owner starts it: it keeps the back-off and the countdown of every start.
+void TMainForm1::StartFeed() {
+    if (health_) health_->Refresh();
+}
 
 void TMainForm1::FormCreate() {
     // FeedStarting is clear from the feed's creation; the grid's hint starts as "0 0".
@@ -109,6 +112,7 @@ QWidget* TMainForm1::BuildBottomPanel() {
     panel->setFixedHeight(kBottomPanelHeight);
     auto* logo = new LinkLabel({}, panel, [this] { Image1Click(); });
     logo->setObjectName("Image1");
+    logo->setAccessibleName(LogoName());
     ShowLogo(*logo);
     logo->setGeometry(0, 4, 194, 53);
     stNews_ = new LinkLabel("...", panel, [this] {
@@ -137,7 +141,7 @@ void TMainForm1::BuildMenu() {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8("Меню"));
     menu->setObjectName("nmMenu");
     AddItem(menu, "mnRefresh", QString::fromUtf8("Обновить новости"), 6, Qt::Key_F5,
-            [this] { health_->Refresh(); });
+            [this] { StartFeed(); });
     AddItem(menu, "mnSearch", QString::fromUtf8("Поиск в архиве..."), -1, Qt::CTRL | Qt::Key_F,
             [this] {
                 if (ShowSearch) ShowSearch();
@@ -167,6 +171,12 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
     // Any close of the main window ends the program; nothing is saved or stopped first.
     event->accept();
     EndProgram();
+}
+
+bool TMainForm1::event(QEvent* event) {
+    // The grid is the window's one working control: the keyboard goes to it, though Tab does not.
+    if (event->type() == QEvent::WindowActivate && grid_) grid_->setFocus(Qt::ActiveWindowFocusReason);
+    return QMainWindow::event(event);
 }
 
 void TMainForm1::resizeEvent(QResizeEvent* event) {

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "feed/MainView.h"
-#include "feed/NewsStore.h"
 
 class QAction;
 class QLabel;
@@ -20,27 +19,28 @@ namespace plivant {
 class Feed;
 class FeedHealth;
 class GridDetails;
-class KeepAlive;
 class LinkLabel;
 class MainStatusBar;
 class NewsGrid;
+class NewsStore;
 class TForm4;
 class WindowMainView;
 struct Settings;
 
 // The main window: menu, news grid, bottom panel with logo and banner, status bar with the lamp.
-// It owns the news store and the feed.
+// It shows the news store it is given in the grid; the feed that fills both is handed to it.
 class TMainForm1 : public QMainWindow {
 public:
     // `skinned` is the skin engine's Active at start.
-    explicit TMainForm1(Settings& settings, QWidget* parent = nullptr, bool skinned = true);
+    TMainForm1(Settings& settings, const NewsStore& store, QWidget* parent = nullptr,
+               bool skinned = true);
     ~TMainForm1() override;
 
     MainView& View();
-    Feed& NewsFeed() { return *feed_; }
-    // Every start of the feed goes through it.
-    FeedHealth& Health() { return *health_; }
-    NewsStore& Store() { return store_; }
+    // The feed the window shows, and its health owner, through which every start goes.
+    void SetFeed(const Feed& feed, FeedHealth& health);
+    // The refresh command.
+    void StartFeed();
     NewsGrid* Grid() const { return grid_; }
     MainStatusBar* Status() const { return status_; }
     LinkLabel* Banner() const { return stNews_; }
@@ -48,7 +48,6 @@ public:
 
     // The windows made after this one, in start-up order.
     void SetDetailsWindow(TForm4* window);
-    void SetPopup(NewsPopup* popup) { popup_.Target = popup; }
     std::function<void()> ShowSettings;  // modal settings dialog
     std::function<void()> ShowAbout;     // modal About window
     std::function<void()> ShowSearch;    // the archive's search window
@@ -64,21 +63,11 @@ public:
     skin::TSkinEngine* SkinEngine1 = nullptr;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Forwards to the popup once it exists.
-    struct PopupLink : NewsPopup {
-        NewsPopup* Target = nullptr;
-        void ClearNews() override {
-            if (Target) Target->ClearNews();
-        }
-        void AddNewsLine(const std::string& line) override {
-            if (Target) Target->AddNewsLine(line);
-        }
-    };
-
     void FormCreate();
     void CreateSkinEngine(bool active);
     void BuildMenu();
@@ -88,15 +77,12 @@ private:
     void Image1Click();
 
     Settings& settings_;
-    NewsStore store_;
-    PopupLink popup_;
     NewsGrid* grid_ = nullptr;
     MainStatusBar* status_ = nullptr;
     LinkLabel* stNews_ = nullptr;
     std::unique_ptr<WindowMainView> view_;
-    std::unique_ptr<Feed> feed_;
-    std::unique_ptr<FeedHealth> health_;
-    std::unique_ptr<KeepAlive> keepAlive_;
+    const Feed* feed_ = nullptr;
+    FeedHealth* health_ = nullptr;
     std::unique_ptr<GridDetails> details_;
 };
 

@@ -1,11 +1,13 @@
 #include "ui/TfmAbout.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
 #include <algorithm>
 
 #include "core/VendorInfo.h"
+#include "ui/AccessibleTexts.h"
 #include "ui/Colors.h"
 #include "ui/LinkLabel.h"
 #include "ui/LogoPicture.h"
@@ -31,6 +33,7 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
 
     auto* logo = AddLink(this, {}, {32, 16, 194, 53}, {}, false, [this] { OpenSite(); });
     logo->setObjectName("Image1");
+    logo->setAccessibleName(LogoName());
     ShowLogo(*logo);
 
     stVersion_ = new QLabel("Version:", this);
@@ -72,7 +75,39 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
 void TfmAbout::FormCreate() {
     stVersion_->setText(stVersion_->text() + " " + vendor::kVersionText);
     stVersion_->adjustSize();
-    stVersion_->move((width() - stVersion_->width()) / 2, stVersion_->y());
+    CentreVersion();
+}
+
+// Centred on the window's outer width, frame included, and placed from the left edge of the
+// client area, which a skin's frame moves in by its left border. A skinned window draws its
+// frame itself, inside its own width; otherwise the window manager's frame counts, known once
+// it has framed the window.
+void TfmAbout::CentreVersion() {
+    const bool ownFrame = windowFlags() & Qt::FramelessWindowHint;
+    const int outer = ownFrame ? width() : frameGeometry().width();
+    const int left = (outer - stVersion_->width()) / 2;
+    stVersion_->move(contentsMargins().left() + left, stVersion_->y());
+}
+
+bool TfmAbout::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ContentsRectChange:
+            // After the change is complete: a skin moves the controls after its margins.
+            if (!centring_) {
+                centring_ = true;
+                QMetaObject::invokeMethod(this, [this] {
+                    centring_ = false;
+                    CentreVersion();
+                }, Qt::QueuedConnection);
+            }
+            break;
+        default: break;
+    }
+    return handled;
 }
 
 // Every site link opens the address as the site label shows it.

@@ -16,8 +16,12 @@ public:
     QLabel* VersionLabel() const { return stVersion_; }
     LinkLabel* SiteLabel() const { return staticText2_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void FormCreate();
+    void CentreVersion();
     void OpenSite();
     LinkLabel* AddLink(QWidget* parent, const QString& text, QRect place, QColor color, bool bold,
                        std::function<void()> onClick);
@@ -25,6 +29,7 @@ private:
 
     QLabel* stVersion_ = nullptr;
     LinkLabel* staticText2_ = nullptr;
+    bool centring_ = false;  // a centring is queued
 };
 
 }  // namespace plivant

@@ -9,8 +9,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/TextCodec.h"
 #include "core/VendorInfo.h"
-#include "feed/TextCodec.h"
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/TunePlayer.h"
 
@@ -50,6 +51,12 @@ QPoint CornerOf(const QRect& area, const QSize& size, const QScreen& screen) {
             place(origin.y(), area.y() + area.height(), size.height())};
 }
 
+// A notification whose name is the news it shows, so that a screen reader reads them out.
+QAccessibleInterface* PopupAccessible(TfmPopup* popup) {
+    return new RoleAccessible(popup, QAccessible::Notification,
+                              [popup] { return popup->mNews()->toPlainText(); });
+}
+
 }  // namespace
 
 TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
@@ -57,6 +64,7 @@ TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
       fade_(this, "windowOpacity"),
       tuneFile_(QCoreApplication::applicationDirPath() + "/message.mid"),
       player_(std::make_unique<TunePlayer>()) {
+    InstallAccessible(&PopupAccessible);
     setObjectName("fmPopup");
     setWindowTitle(vendor::kTitle);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -107,8 +115,15 @@ void TfmPopup::ShowPopup() {
     PlaceInCorner();
     show();
     raise();
+    Announce();
     // A timer already counting keeps its count.
     if (!timer1_.isActive()) timer1_.start();
+}
+
+// Showing the window tells assistive technology it appeared; the alert asks it to read it out.
+void TfmPopup::Announce() {
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void TfmPopup::PlayTune() {

@@ -17,7 +17,8 @@ class TunePlayer;
 
 // The popup notifier: while the main window is in the tray, every change of its text shows it
 // in the bottom-right corner of the screen above other windows, with a tune; 20 seconds later
-// it fades out. A double-click closes it and calls the main window.
+// it fades out. A double-click closes it and calls the main window. Assistive technology hears
+// it as a notification that reads its text.
 class TfmPopup : public QWidget, public NewsPopup {
 public:
     using Millis = std::chrono::milliseconds;
@@ -51,6 +52,7 @@ protected:
 
 private:
     void ShowPopup();
+    void Announce();
     void PlayTune();
     void PlaceInCorner();
     void Timer1Timer();

@@ -12,8 +12,8 @@
 
 #include "archive/Archive.h"
 #include "archive/WireClock.h"
+#include "core/TextCodec.h"
 #include "feed/FeedTexts.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 #include "ui/ArchiveTexts.h"
 #include "ui/Colors.h"
@@ -21,7 +21,6 @@
 #include "ui/NewsGridDelegate.h"
 #include "ui/SearchResultsModel.h"
 #include "ui/TForm4.h"
-#include "ui/UiThread.h"
 
 namespace plivant {
 
@@ -164,25 +163,21 @@ SearchQuery TfmSearch::CurrentQuery() const {
 
 void TfmSearch::Submit() {
     typing_->stop();
-    const uint64_t serial = ++serial_;
-    std::weak_ptr<int> alive = alive_;
-    archive_.Search(CurrentQuery(), [=, this](const SearchOutcome& outcome) {
-        PostToUiThread([=, this] {
-            if (alive.lock()) Answered(serial, false, outcome);
-        });
-    });
+    Ask(CurrentQuery(), ++serial_, false);
 }
 
 void TfmSearch::AskPage(int64_t before) {
     SearchQuery query = CurrentQuery();
     query.Before = before;
-    const uint64_t serial = serial_;
-    std::weak_ptr<int> alive = alive_;
-    archive_.Search(std::move(query), [=, this](const SearchOutcome& outcome) {
-        PostToUiThread([=, this] {
-            if (alive.lock()) Answered(serial, true, outcome);
-        });
-    });
+    Ask(std::move(query), serial_, true);
+}
+
+void TfmSearch::Ask(SearchQuery query, uint64_t serial, bool page) {
+    // The archive answers on its own thread.
+    archive_.Search(std::move(query),
+                    [post = ui_.MakePoster(), serial, page, this](const SearchOutcome& outcome) {
+                        post([=, this] { Answered(serial, page, outcome); });
+                    });
 }
 
 void TfmSearch::Answered(uint64_t serial, bool page, const SearchOutcome& outcome) {

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 #include <cstdint>
-#include <memory>
 
 #include "archive/ArchiveReader.h"
+#include "core/UiInvoker.h"
 #include "ui/FullTextFinder.h"
 
 class QCheckBox;
@@ -54,6 +54,7 @@ private:
     SearchQuery CurrentQuery() const;
     void Submit();
     void AskPage(int64_t before);
+    void Ask(SearchQuery query, uint64_t serial, bool page);
     void Answered(uint64_t serial, bool page, const SearchOutcome& outcome);
 
     Archive& archive_;
@@ -68,7 +69,7 @@ private:
     SearchResultsModel* model_ = nullptr;
     QTimer* typing_ = nullptr;
     uint64_t serial_ = 0;  // the query whose answers are shown
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    UiInvoker ui_;         // the archive's answers; none arrives once the window is gone
 };
 
 }  // namespace plivant

@@ -1,6 +1,6 @@
 #include "ui/TunePlayer.h"
 
-#include <fluidsynth.h>
+#include "ui/FluidLibrary.h"
 
 #include <mutex>
 
@@ -28,7 +28,7 @@ public:
 private:
     FluidLog() {
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) {
-            fluid_set_log_function(level, &FluidLog::Receive, this);
+            Fluidsynth().fluid_set_log_function(level, &FluidLog::Receive, this);
         }
     }
     static void Receive(int level, const char* message, void* data) {
@@ -57,21 +57,21 @@ struct TunePlayer::Fluid {
 
     void DropPlayer() {
         if (Player) {
-            fluid_player_stop(Player);
-            delete_fluid_player(Player);
+            Fluidsynth().fluid_player_stop(Player);
+            Fluidsynth().delete_fluid_player(Player);
             Player = nullptr;
-            fluid_synth_all_sounds_off(Synth, -1);
+            Fluidsynth().fluid_synth_all_sounds_off(Synth, -1);
         }
     }
     void DropDriver() {
-        if (Driver) delete_fluid_audio_driver(Driver);
+        if (Driver) Fluidsynth().delete_fluid_audio_driver(Driver);
         Driver = nullptr;
     }
     ~Fluid() {
         DropPlayer();
         DropDriver();
-        if (Synth) delete_fluid_synth(Synth);
-        if (Settings) delete_fluid_settings(Settings);
+        if (Synth) Fluidsynth().delete_fluid_synth(Synth);
+        if (Settings) Fluidsynth().delete_fluid_settings(Settings);
     }
 };
 
@@ -87,22 +87,22 @@ void TunePlayer::OpenSynth() {
     if (fluid_) return;
     FluidLog::Instance().Clear();
     auto fluid = std::make_unique<Fluid>();
-    fluid->Settings = new_fluid_settings();
+    fluid->Settings = Fluidsynth().new_fluid_settings();
     if (!fluid->Settings) throw MediaError("Cannot create the synthesizer's settings");
     char* defaultDriver = nullptr;
-    if (fluid_settings_dupstr(fluid->Settings, "audio.driver", &defaultDriver) == FLUID_OK) {
+    if (Fluidsynth().fluid_settings_dupstr(fluid->Settings, "audio.driver", &defaultDriver) == FLUID_OK) {
         fluid->DefaultDriver = defaultDriver;
-        fluid_free(defaultDriver);
+        Fluidsynth().fluid_free(defaultDriver);
     }
-    fluid_settings_setnum(fluid->Settings, "synth.gain", kGain);
+    Fluidsynth().fluid_settings_setnum(fluid->Settings, "synth.gain", kGain);
     for (const auto& [name, value] : options_.Settings) {
-        fluid_settings_setstr(fluid->Settings, name.c_str(), value.c_str());
+        Fluidsynth().fluid_settings_setstr(fluid->Settings, name.c_str(), value.c_str());
     }
-    fluid->Synth = new_fluid_synth(fluid->Settings);
+    fluid->Synth = Fluidsynth().new_fluid_synth(fluid->Settings);
     if (!fluid->Synth) {
         throw MediaError(FluidLog::Instance().Errors("Cannot create the synthesizer"));
     }
-    if (fluid_synth_sfload(fluid->Synth, options_.SoundFont.c_str(), 1) == FLUID_FAILED) {
+    if (Fluidsynth().fluid_synth_sfload(fluid->Synth, options_.SoundFont.c_str(), 1) == FLUID_FAILED) {
         throw MediaError(
             FluidLog::Instance().Errors("Cannot load the sound font " + options_.SoundFont));
     }
@@ -114,8 +114,8 @@ void TunePlayer::OpenDriver() {
     FluidLog::Instance().Clear();
     for (const std::string& driver : options_.AudioDrivers) {
         const std::string& name = driver.empty() ? fluid_->DefaultDriver : driver;
-        fluid_settings_setstr(fluid_->Settings, "audio.driver", name.c_str());
-        fluid_->Driver = new_fluid_audio_driver(fluid_->Settings, fluid_->Synth);
+        Fluidsynth().fluid_settings_setstr(fluid_->Settings, "audio.driver", name.c_str());
+        fluid_->Driver = Fluidsynth().new_fluid_audio_driver(fluid_->Settings, fluid_->Synth);
         if (fluid_->Driver) return;
     }
     throw MediaError(FluidLog::Instance().Errors("Cannot open the audio device"));
@@ -123,19 +123,19 @@ void TunePlayer::OpenDriver() {
 
 void TunePlayer::Play(const std::string& midiPath) {
     Stop();
-    if (!fluid_is_midifile(midiPath.c_str())) throw MediaError(midiPath + " is not a MIDI file");
+    if (!Fluidsynth().fluid_is_midifile(midiPath.c_str())) throw MediaError(midiPath + " is not a MIDI file");
     OpenSynth();
     OpenDriver();
-    fluid_->Player = new_fluid_player(fluid_->Synth);
+    fluid_->Player = Fluidsynth().new_fluid_player(fluid_->Synth);
     if (!fluid_->Player) throw MediaError("Cannot create the MIDI player");
-    fluid_player_add(fluid_->Player, midiPath.c_str());
-    fluid_player_play(fluid_->Player);
+    Fluidsynth().fluid_player_add(fluid_->Player, midiPath.c_str());
+    Fluidsynth().fluid_player_play(fluid_->Player);
     doneCheck_.start();
 }
 
 bool TunePlayer::Playing() const {
     return fluid_ && fluid_->Player &&
-           fluid_player_get_status(fluid_->Player) == FLUID_PLAYER_PLAYING;
+           Fluidsynth().fluid_player_get_status(fluid_->Player) == FLUID_PLAYER_PLAYING;
 }
 
 void TunePlayer::Stop() {

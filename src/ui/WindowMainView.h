@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 
+#include "core/UiInvoker.h"
 #include "feed/MainView.h"
 
 namespace plivant {
@@ -11,10 +11,10 @@ class MainStatusBar;
 class NewsGrid;
 
 // MainView on the real widgets. Callable from any thread: a call from a worker is carried out
-// on the UI thread, which the worker waits for.
+// on the UI thread, which the worker waits for. Create it on the UI thread.
 class WindowMainView : public MainView {
 public:
-    WindowMainView(QObject* uiContext, MainStatusBar& status, std::function<bool()> isInTray);
+    WindowMainView(MainStatusBar& status, std::function<bool()> isInTray);
     void SetGrid(NewsGrid* grid) { grid_ = grid; }
 
     void SetStatusText(int panel, const std::string& text) override;
@@ -29,7 +29,8 @@ public:
     void RepaintGrid() override;
 
 private:
-    QObject* ui_;
+    // Mutable: a worker's const query is handed over as well.
+    mutable UiInvoker ui_;
     NewsGrid* grid_ = nullptr;
     MainStatusBar& status_;
     std::function<bool()> isInTray_;

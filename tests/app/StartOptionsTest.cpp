@@ -1,8 +1,8 @@
-#include "StartOptions.h"
+#include "app/StartOptions.h"
 
 #include <gtest/gtest.h>
 
-#include "DisplayChoice.h"
+#include "app/DisplayChoice.h"
 
 namespace plivant {
 namespace {

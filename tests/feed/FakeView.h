@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/TextCodec.h"
 #include "feed/FeedContext.h"
 #include "feed/MainView.h"
 #include "feed/Protocol.h"
-#include "feed/TextCodec.h"
 
 namespace plivant::test {
 
@@ -22,7 +22,7 @@ public:
     void SetStatusText(int panel, const std::string& text) override {
         OnUiThread();
         status[size_t(panel)] = text;
-        if (panel == 2) statusLog.push_back(WireToUtf8(text));
+        if (panel == MainView::kInfoPanel) statusLog.push_back(WireToUtf8(text));
     }
     std::string StatusText(int panel) const override { return status[size_t(panel)]; }
     void RepaintStatus() override { ++statusRepaints; }
@@ -70,10 +70,10 @@ public:
         if (why == FeedEnd::Dropped || why == FeedEnd::Silent) ++liveEnded;
     }
 
-    std::string Status2() const { return WireToUtf8(status[2]); }
+    std::string Status2() const { return WireToUtf8(status[MainView::kInfoPanel]); }
 
     std::array<std::string, 4> status;
-    std::vector<std::string> statusLog;  // every text of panel 2, in UTF-8
+    std::vector<std::string> statusLog;  // every text of the info panel, in UTF-8
     int statusRepaints = 0;
     uint32_t lamp = 0xFFFFFFFF;
     std::array<std::string, kRows> rows;

@@ -298,10 +298,10 @@ TEST(FeedHealth, TheCountdownTicksAndLeavesOtherTextsAlone) {
     EXPECT_EQ(f.health->Report().RetryIn, 2s);
 
     // A row's information line under the pointer stays while the pointer rests there.
-    f.h.view.status[2] = "Info:  Важно: Нет";
+    f.h.view.status[MainView::kInfoPanel] = "Info:  Важно: Нет";
     Pump(1200ms);
-    EXPECT_EQ(f.h.view.status[2], "Info:  Важно: Нет");
-    f.h.view.status[2].clear();  // the pointer left the rows
+    EXPECT_EQ(f.h.view.status[MainView::kInfoPanel], "Info:  Важно: Нет");
+    f.h.view.status[MainView::kInfoPanel].clear();  // the pointer left the rows
     ASSERT_TRUE(WaitFor([&] { return StartsWith(f.h.view.Status2(), "Нет соединения. Повтор"); }));
 }
 
@@ -310,11 +310,11 @@ TEST(FeedHealth, ALoadingDetailsTextSurvivesTheFeedGoingDown) {
     Fixture f(server);
     f.health->Refresh();
     ASSERT_TRUE(f.WaitState(FeedState::Live));
-    f.h.view.status[2] = texts::Loading();
+    f.h.view.status[MainView::kInfoPanel] = texts::Loading();
     f.proxy.Drop();
     ASSERT_TRUE(f.WaitState(FeedState::Waiting));
     EXPECT_EQ(f.h.view.lamp, MainView::kLampRed);
-    EXPECT_EQ(f.h.view.status[2], texts::Loading());
+    EXPECT_EQ(f.h.view.status[MainView::kInfoPanel], texts::Loading());
 }
 
 TEST(FeedHealth, SettingsClosedWithoutChangesLeaveTheRunningFeedAlone) {
@@ -352,7 +352,7 @@ TEST(FeedHealth, SettingsThatCannotWorkAreNotRetriedUntilTheUserActs) {
     f.h.settings.Port = "порт";
     f.health->Refresh();
     EXPECT_EQ(f.health->State(), FeedState::Blocked);
-    EXPECT_EQ(f.h.view.status[2], texts::PortNotPort());
+    EXPECT_EQ(f.h.view.status[MainView::kInfoPanel], texts::PortNotPort());
     EXPECT_EQ(f.h.view.lamp, MainView::kLampRed);
     f.health->WatchdogPass(false);
     Pump(500ms);  // five first steps

@@ -160,7 +160,7 @@ TEST(FeedStart, SettingsThatCannotWorkStartNothingSaySoAndBlockNothing) {
         const int accepted = server.Accepted();
         h.feed->StartFeed();
         EXPECT_FALSE(h.feed->FeedStarting());
-        EXPECT_EQ(h.view.status[2], c.status);
+        EXPECT_EQ(h.view.status[MainView::kInfoPanel], c.status);
         EXPECT_EQ(h.view.lamp, MainView::kLampRed);
         EXPECT_EQ(h.view.ends, std::vector<FeedEnd>{c.why});
         Pump(50ms);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/TextCodec.h"
 #include "feed/NewsStore.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 
 namespace plivant {

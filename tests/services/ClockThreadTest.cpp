@@ -40,8 +40,8 @@ struct ClockFixture : ::testing::Test {
 TEST_F(ClockFixture, AnAnswerShowsBothTimesAndIsAnAnsweredWatchdogPass) {
     ScriptedServer server(Answer(kReply));
     Start(server.Port());
-    ASSERT_TRUE(WaitFor([&] { return view.status[1] == "GMT: 21:30"; }));
-    EXPECT_EQ(view.status[0], "MSK: 00:30");
+    ASSERT_TRUE(WaitFor([&] { return view.status[MainView::kGreenwichPanel] == "GMT: 21:30"; }));
+    EXPECT_EQ(view.status[MainView::kMoscowPanel], "MSK: 00:30");
     ASSERT_TRUE(WaitFor([&] { return feed.Passes(true) >= 3; }));
     EXPECT_EQ(feed.Passes(false), 0);
     EXPECT_EQ(view.lamp, kLampUntouched);  // the feed's health owner decides
@@ -63,7 +63,7 @@ TEST_F(ClockFixture, SilencesAreUnansweredPasses) {
         Start(server.Port());
         ASSERT_TRUE(WaitFor([&] { return feed.Passes(false) >= 2; }));
         EXPECT_EQ(feed.Passes(true), 0);
-        EXPECT_EQ(view.status[1], "");  // no time shown
+        EXPECT_EQ(view.status[MainView::kGreenwichPanel], "");  // no time shown
         clock.reset();
     }
     feed = FakeFeed{};
@@ -89,8 +89,8 @@ TEST_F(ClockFixture, AReplyWithoutAnHourIsSkipped) {
         Start(server.Port());
         ASSERT_TRUE(WaitFor([&] { return server.Accepted() >= 3; }));
         // An answer all the same: the watchdog stays quiet and the panels keep their texts.
-        EXPECT_EQ(view.status[0], "");
-        EXPECT_EQ(view.status[1], "");
+        EXPECT_EQ(view.status[MainView::kMoscowPanel], "");
+        EXPECT_EQ(view.status[MainView::kGreenwichPanel], "");
         EXPECT_EQ(feed.Passes(false), 0);
         clock.reset();
     }
@@ -100,7 +100,7 @@ TEST_F(ClockFixture, DestroyedWhileWaitingAnywhere) {
     // In the interval's sleep.
     ScriptedServer answering(Answer(kReply));
     Start(answering.Port(), 1h);
-    ASSERT_TRUE(WaitFor([&] { return !view.status[1].empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return !view.status[MainView::kGreenwichPanel].empty(); }));
     clock.reset();
 
     // On a server that accepts and never answers.
@@ -110,13 +110,13 @@ TEST_F(ClockFixture, DestroyedWhileWaitingAnywhere) {
     clock.reset();
 
     // In a hand-off to the UI thread, which is not running its event loop.
-    view.status[1].clear();
+    view.status[MainView::kGreenwichPanel].clear();
     ScriptedServer again(Answer(kReply));
     Start(again.Port(), 1h);
     ASSERT_TRUE(again.WaitForClosed(1));
     std::this_thread::sleep_for(50ms);
     clock.reset();
-    EXPECT_EQ(view.status[1], "");
+    EXPECT_EQ(view.status[MainView::kGreenwichPanel], "");
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "services/ServiceAddresses.h"
-#include "settings/SettingsHarness.h"
+#include "settings/RegistryStore.h"
+#include "settings/SettingsFiles.h"
 
 namespace plivant::test {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "FakeFeed.h"
 #include "HttpStub.h"
+#include "core/TextCodec.h"
 #include "feed/FakeView.h"
-#include "feed/TextCodec.h"
 #include "services/StartupTimer.h"
 #include "settings/Settings.h"
 #include "support/ScriptedServer.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SettingsHarness.h"
+#include "SettingsFiles.h"
 #include "settings/RegistryData.h"
 #include "settings/RegistryFile.h"
 #include "settings/SettingsError.h"

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <filesystem>
 
-#include "SettingsHarness.h"
+#include "SettingsFiles.h"
 #include "settings/RegistryKey.h"
+#include "settings/RegistryStore.h"
 #include "settings/SettingsError.h"
 
 namespace plivant {

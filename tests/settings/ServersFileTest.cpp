@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "SettingsHarness.h"
+#include <QTemporaryDir>
+
+#include "SettingsFiles.h"
 #include "settings/ServersFile.h"
 #include "settings/SettingsError.h"
 

@@ -172,7 +172,7 @@ struct GridWithArchive : UiFixture {
         window->Details().SetArchive(open.archive.get());
     }
     void TearDown() override {
-        window.reset();
+        wiring.reset();
         details.reset();
     }
     // The feed selects the server; item 104233, with an attachment, is double-clicked in `row`
@@ -181,8 +181,8 @@ struct GridWithArchive : UiFixture {
         settings.Port = server.PortText();
         settings.Servers = {"127.0.0.1"};
         settings.NewsCount = "0";
-        window->NewsFeed().StartFeed();
-        ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+        wiring->NewsFeed().StartFeed();
+        ASSERT_TRUE(WaitFor([&] { return wiring->NewsFeed().SelectedServer() == "127.0.0.1"; }));
         PutItem(row, "Старое", "0", "1", "104233");
         QTest::mouseMove(Grid().viewport(), RowPoint(row));
         window->Details().StringGrid1DblClick();
@@ -212,7 +212,7 @@ TEST_F(GridWithArchive, AnArchiveThatDoesNotAnswerIsNotWaitedFor) {
     ScriptedServer server(DetailsWith("С сервера"));
     ASSERT_NO_FATAL_FAILURE(OpenItem(server, 2));
     EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("С сервера"));
-    window.reset();  // before the archive it knows
+    wiring.reset();  // before the archive it knows
 }
 
 TEST(ArchiveNotices, TooltipAlwaysAndEachFaultOnce) {

@@ -17,7 +17,7 @@ struct Details : UiFixture {
         window->SetDetailsWindow(details.get());
     }
     void TearDown() override {
-        window.reset();
+        wiring.reset();
         details.reset();
     }
     void DoubleClickRow(int row) {
@@ -47,11 +47,11 @@ TEST_F(Details, FullTextIsFetchedForAnItemWithAttachment) {
     settings.Port = server.PortText();
     settings.Servers = {"127.0.0.1"};
     settings.NewsCount = "0";
-    window->NewsFeed().StartFeed();
-    ASSERT_TRUE(WaitFor([&] { return window->NewsFeed().SelectedServer() == "127.0.0.1"; }));
+    wiring->NewsFeed().StartFeed();
+    ASSERT_TRUE(WaitFor([&] { return wiring->NewsFeed().SelectedServer() == "127.0.0.1"; }));
     PutItem(1, "with text", "0", "1", "104233");
     DoubleClickRow(1);
-    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    EXPECT_EQ(window->View().StatusText(MainView::kInfoPanel), texts::Loading());
     ASSERT_TRUE(WaitFor([&] { return details->isVisible(); }));
     EXPECT_EQ(details->Memo1()->toPlainText(), QString::fromUtf8("Первая строка\nВторая"));
     EXPECT_EQ(Status2(), "");
@@ -72,9 +72,25 @@ TEST_F(Details, NothingHappensOnEmptyRowsAndWhileLoading) {
     EXPECT_FALSE(details->isVisible());
     PutItem(3, "plain");
     QTest::mouseMove(Grid().viewport(), RowPoint(3));
-    window->View().SetStatusText(2, texts::Loading());
+    window->View().SetStatusText(MainView::kInfoPanel, texts::Loading());
     window->Details().StringGrid1DblClick();
     EXPECT_FALSE(details->isVisible());
+}
+
+TEST_F(Details, EnterOpensTheSelectedRowAndTheDoubleClickTheRowUnderThePointer) {
+    PutItem(2, "selected");
+    PutItem(5, "pointed at");
+    QTest::mouseMove(Grid().viewport(), RowPoint(5));
+    Grid().setFocus();
+    QTest::keyClick(&Grid(), Qt::Key_Return);  // nothing selected yet: nothing to open
+    EXPECT_FALSE(details->isVisible());
+    Grid().selectRow(2);
+    QTest::keyClick(&Grid(), Qt::Key_Return);
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  selected")));
+    DoubleClickRow(5);
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  pointed at")));
+    QTest::keyClick(&Grid(), Qt::Key_Enter);  // the keypad's Enter too
+    EXPECT_EQ(details->Memo1()->toPlainText(), FromWire(Utf8ToWire("12:00:00  selected")));
 }
 
 TEST_F(Details, APortThatIsNoPortIsReportedInItsOwnLettersAndFreesThePanel) {

@@ -60,6 +60,17 @@ TEST_F(GridView, RowsBeyondTheCountKeepTheGridsOwnDrawing) {
     EXPECT_GT(CountColor(image, band(3), text), 5);
 }
 
+TEST_F(GridView, RowsAreFifteenPixelsAndALineApart) {
+    QImage image = GrabViewport(Grid());
+    const int top = Grid().visualRect(Grid().model()->index(1, 0)).top();
+    EXPECT_EQ(top - Grid().visualRect(Grid().model()->index(0, 0)).top(), 16);
+    const QColor background(237, 244, 252);
+    const int x = 500;  // right of any text
+    for (int y = top; y < top + 15; ++y) EXPECT_EQ(image.pixelColor(x, y), background) << y;
+    EXPECT_NE(image.pixelColor(x, top + 15), background);  // the grid line
+    EXPECT_EQ(image.pixelColor(x, top + 16), background);
+}
+
 TEST_F(GridView, SelectedRowKeepsItsFlagColourOnTheSelection) {
     PutItem(1, "WWWW", "0", "1");
     Grid().selectRow(1);
@@ -80,7 +91,7 @@ TEST_F(GridView, PointerTrackingShowsTheInformationLineAndNamesTheCell) {
     EXPECT_EQ(Grid().HintText(), QString("5 0") + FromWire(Utf8ToWire("12:00:00  X")));
 
     // Inside the same cell nothing is updated again.
-    window->View().SetStatusText(2, "other");
+    window->View().SetStatusText(MainView::kInfoPanel, "other");
     QTest::mouseMove(Grid().viewport(), RowPoint(5) + QPoint(3, 1));
     EXPECT_EQ(Status2(), "other");
 
@@ -93,10 +104,10 @@ TEST_F(GridView, PointerTrackingShowsTheInformationLineAndNamesTheCell) {
 
 TEST_F(GridView, TrackingStopsWhileDetailsAreLoading) {
     PutItem(2, "X");
-    window->View().SetStatusText(2, texts::Loading());
+    window->View().SetStatusText(MainView::kInfoPanel, texts::Loading());
     QTest::mouseMove(Grid().viewport(), RowPoint(2));
     EXPECT_EQ(Grid().HoverRow(), 0);  // not even the tracked cell changes
-    EXPECT_EQ(window->View().StatusText(2), texts::Loading());
+    EXPECT_EQ(window->View().StatusText(MainView::kInfoPanel), texts::Loading());
 }
 
 TEST(NewsGridDelegate, FlagColours) {

@@ -56,6 +56,7 @@ struct Indicator : UiFixture {
     void SetUp() override {
         UiFixture::SetUp();
         tray = std::make_unique<MainTray>(*window);
+        tray->TrayAvailable = [] { return true; };
         indicator = std::make_unique<HealthIndicator>(*window->Status()->ConnectionLamp(), *tray);
     }
     QImage TrayPicture() { return tray->tiMain().icon().pixmap(32, 32).toImage(); }
@@ -64,6 +65,7 @@ struct Indicator : UiFixture {
 };
 
 TEST_F(Indicator, TheTrayIconGreysWhileTheFeedIsDownAndComesBackWhenLive) {
+    tray->HideToTray();
     FeedHealthReport live;
     live.State = FeedState::Live;
     live.LiveSince = Clock::now();
@@ -92,6 +94,12 @@ TEST_F(Indicator, TheTrayIconGreysWhileTheFeedIsDownAndComesBackWhenLive) {
     indicator->HealthChanged(live);
     EXPECT_FALSE(tray->ShowsFeedDown());
     EXPECT_EQ(TrayPicture(), up);
+
+    // A feed that goes down while the window is shown greys the icon the tray then shows.
+    tray->RestoreFromTray();
+    indicator->HealthChanged(down);
+    tray->HideToTray();
+    EXPECT_EQ(TrayPicture(), grey);
 }
 
 }  // namespace

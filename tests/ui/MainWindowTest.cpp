@@ -38,7 +38,7 @@ TEST_F(MainWindow, CaptionSizesAndPanels) {
     EXPECT_EQ(window->Status()->ConnectionLamp()->Color(), QColor(Qt::red));
     EXPECT_EQ(Grid().rowCount(), 101);
     EXPECT_EQ(Grid().columnWidth(0), 1009);
-    EXPECT_EQ(Grid().rowHeight(0), 15);
+    EXPECT_EQ(Grid().rowHeight(0), 16);  // 15 pixels and the grid line
     EXPECT_TRUE(window->Banner()->isHidden());
 }
 
@@ -48,7 +48,7 @@ TEST_F(MainWindow, PanelsAndLampLieWhollyInsideTheStatusBar) {
     MainStatusBar* bar = window->Status();
     EXPECT_EQ(bar->height(), 19);
     const QRect inside = window->contentsRect();
-    EXPECT_TRUE(inside.contains(QRect(bar->mapTo(window.get(), QPoint()), bar->size())));
+    EXPECT_TRUE(inside.contains(QRect(bar->mapTo(window, QPoint()), bar->size())));
     std::vector<QWidget*> parts{bar->ConnectionLamp()};
     for (int i = 0; i < MainStatusBar::kPanels; ++i) parts.push_back(bar->Panel(i));
     for (QWidget* part : parts) {
@@ -84,9 +84,9 @@ TEST_F(MainWindow, MenuItemsAndShortcuts) {
     window->ShowSettings = [&] { ++settingsShown; };
     window->ShowAbout = [&] { ++aboutShown; };
     window->ShowSearch = [&] { ++searchShown; };
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_F1);
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(settingsShown, 1);
     EXPECT_EQ(aboutShown, 1);
     EXPECT_EQ(searchShown, 1);
@@ -100,15 +100,15 @@ TEST_F(MainWindow, ExitAndCloseEndTheProgram) {
 }
 
 TEST_F(MainWindow, RefreshStartsAFeedThroughItsHealthOwner) {
-    QTest::keyClick(window.get(), Qt::Key_F5);
+    QTest::keyClick(window, Qt::Key_F5);
     EXPECT_TRUE(WaitFor([&] { return Status2().startsWith(QString::fromUtf8("Нет соединения. Повтор через")); }));
-    EXPECT_FALSE(window->NewsFeed().FeedStarting());
-    EXPECT_EQ(window->Health().State(), FeedState::Waiting);
+    EXPECT_FALSE(wiring->NewsFeed().FeedStarting());
+    EXPECT_EQ(wiring->Health().State(), FeedState::Waiting);
 }
 
 TEST_F(MainWindow, ViewCallsFromAWorkerLandOnTheUiThread) {
     auto worker = std::async(std::launch::async, [&] {
-        window->View().SetStatusText(2, "from a worker");
+        window->View().SetStatusText(MainView::kInfoPanel, "from a worker");
         window->View().SetRowText(3, "row three");
         return window->View().RowText(3);
     });
@@ -125,7 +125,7 @@ TEST_F(MainWindow, ShiftMovesRowsAndTheSelectionDown) {
     EXPECT_EQ(window->View().RowText(8), "row 7");
     EXPECT_EQ(window->View().RowText(100), "row 99");
     EXPECT_EQ(Grid().rowCount(), 101);
-    EXPECT_EQ(Grid().rowHeight(0), 15);
+    EXPECT_EQ(Grid().rowHeight(0), 16);
     ASSERT_EQ(Grid().selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(Grid().selectionModel()->selectedRows().front().row(), 8);
     window->View().ClearAllRows();

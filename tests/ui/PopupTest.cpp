@@ -7,8 +7,8 @@
 #include <QTest>
 #include <memory>
 
+#include "core/TextCodec.h"
 #include "feed/MainView.h"
-#include "feed/TextCodec.h"
 #include "support/WaitFor.h"
 #include "ui/TfmPopup.h"
 #include "ui/TunePlayer.h"

@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "UiFixture.h"
 #include "ui/MainTray.h"
@@ -38,7 +40,7 @@ TEST_F(TrayFixture, MinimiseAndCtrlTHideTheWindowBehindTheIcon) {
     EXPECT_FALSE(window->isMinimized());
     EXPECT_FALSE(tray->IsInTray());
 
-    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
     ASSERT_TRUE(InTrayNow());
     EXPECT_TRUE(errors.empty());
 }
@@ -75,6 +77,25 @@ TEST_F(TrayFixture, MenuShowsTheWindowOrEndsTheProgram) {
     items[2]->trigger();
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(window->isHidden());  // ended without showing the window first
+}
+
+TEST_F(TrayFixture, AnOpenDialogComesBackOnTopAndActive) {
+    for (bool modal : {true, false}) {
+        QMessageBox box(QMessageBox::Critical, "Vetrasol Plivant", "text", QMessageBox::Ok,
+                        window);
+        box.setModal(modal);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        window->showMinimized();
+        box.showMinimized();  // as a window manager minimises a window's dialogs with it
+        ASSERT_TRUE(InTrayNow());
+        tray->RestoreFromTray();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(box.isVisible()) << modal;
+        EXPECT_FALSE(box.isMinimized()) << modal;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box)) << modal;
+        EXPECT_EQ(QApplication::activeWindow(), &box) << modal;
+    }
 }
 
 TEST_F(TrayFixture, WithoutANotificationAreaTheWindowStaysOnScreen) {

@@ -4,7 +4,7 @@
 #include <QTimeZone>
 #include <array>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 
 namespace plivant::demo {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "feed/TextCodec.h"
+#include "core/TextCodec.h"
 
 namespace plivant {
 
@@ -29,7 +29,7 @@ void ConsoleView::FeedEnded(FeedEnd why) {
         case FeedEnd::Silent:
             std::fprintf(stderr, "no line from the server for too long: the connection is dead\n");
             break;
-        default: std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(2)).c_str());
+        default: std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(MainView::kInfoPanel)).c_str());
     }
     QCoreApplication::exit(1);
 }

@@ -6,6 +6,7 @@
 #include "ConsoleView.h"
 #include "core/AppPaths.h"
 #include "core/CommandLine.h"
+#include "core/TextCodec.h"
 #include "feed/DetailsExchange.h"
 #include "feed/Endpoint.h"
 #include "feed/Feed.h"
@@ -13,7 +14,6 @@
 #include "feed/NewsStore.h"
 #include "feed/Protocol.h"
 #include "feed/TcpClient.h"
-#include "feed/TextCodec.h"
 #include "settings/Settings.h"
 
 namespace {

@@ -1,14 +1,15 @@
-#include "feed/UiInvoker.h"
+#include "core/UiInvoker.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QObject>
 #include <QThread>
 #include <condition_variable>
 #include <deque>
 #include <exception>
 #include <mutex>
 
-#include "feed/TsanAnnotations.h"
+#include "core/TsanAnnotations.h"
 
 namespace plivant {
 
@@ -19,15 +20,29 @@ const QEvent::Type kRunEvent = static_cast<QEvent::Type>(QEvent::registerEventTy
 struct UiInvoker::State {
     struct Task {
         std::function<void()> fn;
+        bool waited = false;  // a sender waits for it in Run
         bool done = false;
         std::exception_ptr error;
     };
     std::mutex mutex;
     std::condition_variable changed;
     std::deque<std::shared_ptr<Task>> queue;
+    QObject* receiver = nullptr;  // only touched under the mutex while not cancelled
     bool cancelled = false;
 
-    // UI thread: runs every queued task in order.
+    // Any thread; false once cancelled. Posted under the lock, so that Cancel cannot slip in
+    // and retire the receiver meanwhile.
+    bool Queue(const std::shared_ptr<Task>& task) {
+        if (cancelled) return false;
+        queue.push_back(task);
+        auto* event = new QEvent(kRunEvent);
+        PLIVANT_TSAN_RELEASE(event);
+        QCoreApplication::postEvent(receiver, event);
+        return true;
+    }
+
+    // UI thread: runs every queued task in order. An exception of a task nobody waits for goes
+    // on to the event loop, like any handler's.
     void Drain() {
         for (;;) {
             std::shared_ptr<Task> task;
@@ -36,6 +51,10 @@ struct UiInvoker::State {
                 if (queue.empty() || cancelled) return;
                 task = queue.front();
                 queue.pop_front();
+            }
+            if (!task->waited) {
+                task->fn();
+                continue;
             }
             try {
                 task->fn();
@@ -69,29 +88,38 @@ private:
 };
 
 UiInvoker::UiInvoker()
-    : state_(std::make_shared<State>()), receiver_(std::make_unique<Receiver>(state_)) {}
+    : state_(std::make_shared<State>()), receiver_(std::make_unique<Receiver>(state_)) {
+    state_->receiver = receiver_.get();
+}
 
 UiInvoker::~UiInvoker() { Cancel(); }
 
-bool UiInvoker::Run(std::function<void()> fn) {
-    if (QThread::currentThread() == receiver_->thread()) {
-        if (state_->cancelled) return false;
-        fn();
-        return true;
-    }
+bool UiInvoker::OnUiThread() const { return QThread::currentThread() == receiver_->thread(); }
+
+// Read on the UI thread only, which alone writes it.
+bool UiInvoker::Cancelled() const { return state_->cancelled; }
+
+bool UiInvoker::RunFromWorker(std::function<void()> fn) {
     auto task = std::make_shared<State::Task>();
     task->fn = std::move(fn);
+    task->waited = true;
     std::unique_lock lock(state_->mutex);
-    if (state_->cancelled) return false;
-    state_->queue.push_back(task);
-    // Posted under the lock, so that Cancel cannot slip in and retire the receiver meanwhile.
-    auto* event = new QEvent(kRunEvent);
-    PLIVANT_TSAN_RELEASE(event);
-    QCoreApplication::postEvent(receiver_.get(), event);
+    if (!state_->Queue(task)) return false;
     state_->changed.wait(lock, [&] { return task->done || state_->cancelled; });
     if (!task->done) return false;
     if (task->error) std::rethrow_exception(task->error);
     return true;
+}
+
+void UiInvoker::Post(std::function<void()> fn) { MakePoster()(std::move(fn)); }
+
+UiInvoker::Poster UiInvoker::MakePoster() const {
+    return [state = state_](std::function<void()> fn) {
+        auto task = std::make_shared<State::Task>();
+        task->fn = std::move(fn);
+        std::lock_guard lock(state->mutex);
+        state->Queue(task);
+    };
 }
 
 void UiInvoker::Cancel() {
