@@ -56,7 +56,16 @@ QIcon ProgramIconDown() {
     return icon;
 }
 
-QPixmap Logo() { return QPixmap(":/images/logo.png"); }
+QPixmap Logo(qreal ratio) {
+    if (ratio <= 1) return QPixmap(":/images/logo.png");
+    QPixmap large(":/images/logo@2x.png");
+    const QSize device = (QSizeF(large.size()) / 2 * ratio).toSize();
+    QPixmap logo = large.size() == device
+                       ? large
+                       : large.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    logo.setDevicePixelRatio(ratio);
+    return logo;
+}
 
 QPixmap MenuImage(int index) {
     if (index < 0 || index >= kMenuImageCount) return {};

@@ -28,8 +28,9 @@ QIcon SmallProgramIcon();
 // The program's icon for a feed that is down: greyed, with a red mark, at the same sizes.
 QIcon ProgramIconDown();
 
-// The logo, 194 x 53 on a transparent background.
-QPixmap Logo();
+// The logo, 194 x 53 on a transparent background, for a screen of pixel ratio `ratio`: above 1 it
+// has the device pixels the ratio asks for, drawn from the picture at twice the size.
+QPixmap Logo(qreal ratio = 1);
 
 // Menu image `index`, 16 x 16 with alpha; a null pixmap for an index outside 0..6.
 QPixmap MenuImage(int index);

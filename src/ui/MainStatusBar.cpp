@@ -19,13 +19,11 @@ constexpr QPoint kLampPlace{695, 5};
 
 MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     setFixedHeight(kHeight);
-    // The panels sit edge to edge on one strip, so that the lamp lands at the end of the last.
-    auto* strip = new QWidget(this);
-    strip->setObjectName("Panels");
-    addWidget(strip, 1);
+    // The panels sit edge to edge over the bar's full height, placed by hand: the bar's own
+    // layout would put them a few pixels down and cut off their lower edge and the lamp's.
     int left = 0;
     for (int i = 0; i < kPanels; ++i) {
-        auto* panel = new QLabel(QString::fromLatin1(kInitialTexts[i]), strip);
+        auto* panel = new QLabel(QString::fromLatin1(kInitialTexts[i]), this);
         panel->setObjectName(QString("Panel%1").arg(i));
         panel->setGeometry(left, 0, kWidths[size_t(i)], kHeight);
         left += kWidths[size_t(i)];
@@ -34,7 +32,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
         panel->setTextFormat(Qt::PlainText);
         panels_[size_t(i)] = panel;
     }
-    lamp_ = new Lamp(strip);
+    lamp_ = new Lamp(this);
     lamp_->setObjectName("shLEd");
     lamp_->move(kLampPlace);
     lamp_->raise();

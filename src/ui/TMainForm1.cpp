@@ -15,6 +15,7 @@
 #include "ui/AfterFirstPaint.h"
 #include "ui/GridDetails.h"
 #include "ui/LinkLabel.h"
+#include "ui/LogoPicture.h"
 #include "ui/MainStatusBar.h"
 #include "ui/NewsGrid.h"
 #include "ui/TForm4.h"
@@ -112,7 +113,7 @@ QWidget* TMainForm1::BuildBottomPanel() {
     auto* logo = new LinkLabel({}, panel, [this] { Image1Click(); });
     logo->setObjectName("Image1");
     logo->setAccessibleName(LogoName());
-    logo->setPixmap(images::Logo());
+    ShowLogo(*logo);
     logo->setGeometry(0, 4, 194, 53);
     stNews_ = new LinkLabel("...", panel, [this] {
         if (BannerClick) BannerClick();

@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "core/VendorInfo.h"
-#include "resources/Images.h"
 #include "ui/AccessibleTexts.h"
 #include "ui/Colors.h"
 #include "ui/LinkLabel.h"
+#include "ui/LogoPicture.h"
 
 namespace plivant {
 
@@ -34,7 +34,7 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
     auto* logo = AddLink(this, {}, {32, 16, 194, 53}, {}, false, [this] { OpenSite(); });
     logo->setObjectName("Image1");
     logo->setAccessibleName(LogoName());
-    logo->setPixmap(images::Logo());
+    ShowLogo(*logo);
 
     stVersion_ = new QLabel("Version:", this);
     stVersion_->setObjectName("stVersion");

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "core/TextCodec.h"
 #include "core/VendorInfo.h"
@@ -33,11 +34,29 @@ Qt::WindowFlags PopupFlags() {
     return flags;
 }
 
+// The top-left corner that puts a window of `size` against the right and bottom edges of `area`
+// on `screen`. On a screen scaled by a fractional ratio Qt rounds the screen's logical size up,
+// and the window's device pixels round on their own (from the screen's origin): it moves left and
+// up until its last device pixel is on the screen.
+QPoint CornerOf(const QRect& area, const QSize& size, const QScreen& screen) {
+    const qreal ratio = screen.devicePixelRatio();
+    auto place = [ratio](int origin, int end, int length) {
+        const int deviceEnd = int(std::floor((end - origin) * ratio + 1e-6));
+        int start = end - length - origin;
+        while (qRound(start * ratio) + qRound(length * ratio) > deviceEnd) --start;
+        return origin + start;
+    };
+    const QPoint origin = screen.geometry().topLeft();
+    return {place(origin.x(), area.x() + area.width(), size.width()),
+            place(origin.y(), area.y() + area.height(), size.height())};
+}
+
 // A notification whose name is the news it shows, so that a screen reader reads them out.
 QAccessibleInterface* PopupAccessible(TfmPopup* popup) {
     return new RoleAccessible(popup, QAccessible::Notification,
                               [popup] { return popup->mNews()->toPlainText(); });
 }
+
 }  // namespace
 
 TfmPopup::TfmPopup(QWidget* parent, Millis showTime, Millis fadeTime)
@@ -125,13 +144,11 @@ void TfmPopup::PlaceInCorner() {
     if (windowFlags() & Qt::X11BypassWindowManagerHint) {
         // Nothing keeps an unmanaged window off the compositor's panels: the work area, which is
         // the screen when the window manager gives none.
-        const QRect area = screen->availableGeometry();
-        move(area.right() + 1 - width(), area.bottom() + 1 - height());
+        move(CornerOf(screen->availableGeometry(), size(), *screen));
         return;
     }
     // The full screen, not the work area: the popup may cover a panel at the bottom.
-    QRect full = screen->geometry();
-    move(full.x() + full.width() - width(), full.y() + full.height() - height() - kBottomGap);
+    move(CornerOf(screen->geometry().adjusted(0, 0, 0, -kBottomGap), size(), *screen));
 }
 
 void TfmPopup::Timer1Timer() {

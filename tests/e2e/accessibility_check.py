@@ -98,8 +98,13 @@ class Client:
         if self.table is None or lamp is None:
             fail("no grid or no lamp in the window's tree")
         self.lamp = lamp
-        # Status panel 2 is the third of the labels beside the lamp.
-        self.panel2 = children(lamp.parent)[2]
+        # Status panel 2 is the third of the labels beside the lamp (the status bar has other
+        # children too, its size grip among them).
+        labels = [c for c in children(lamp.parent)
+                  if c is not None and role(c) == "label" and not c.name.startswith("Статус:")]
+        if len(labels) < 3:
+            fail("the status bar has %d panels" % len(labels))
+        self.panel2 = labels[2]
 
     def cells(self):
         # The table's children are its header sections too, then one cell per row.

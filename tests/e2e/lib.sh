@@ -57,9 +57,9 @@ install_client() {
   export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 }
 
-# An X server on a free display, 1280 x 1024. Other test runs start theirs at the same time, some
-# with their own /tmp: a display counts as taken by its lock file or by a listening socket, and
-# the number is drawn at random from a wide range.
+# An X server on a free display, 1280 x 1024 or the size given ("2560x1600"). Other test runs
+# start theirs at the same time, some with their own /tmp: a display counts as taken by its lock
+# file or by a listening socket, and the number is drawn at random from a wide range.
 start_xvfb() {
   local n
   for _ in $(seq 50); do
@@ -68,7 +68,7 @@ start_xvfb() {
   done
   # -noreset: the server would otherwise restart, refusing connections for a moment, whenever
   # its last client leaves.
-  start Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1
+  start Xvfb ":$n" -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset >/dev/null 2>&1
   local xvfb=$last
   export DISPLAY=:$n
   for _ in $(seq 200); do

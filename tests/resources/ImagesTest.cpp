@@ -26,6 +26,37 @@ TEST(Images, EveryPictureIsEmbeddedAtItsSize) {
     }
 }
 
+// On a scaled screen the logo keeps its logical size and has the device pixels of the ratio.
+TEST(Images, LogoComesAtTheDevicePixelsOfTheRatio) {
+    const struct {
+        qreal ratio;
+        QSize device;
+    } cases[] = {{1, {194, 53}}, {1.25, {243, 66}}, {1.5, {291, 80}},
+                 {1.75, {340, 93}}, {2, {388, 106}}, {3, {582, 159}}};
+    for (const auto& c : cases) {
+        const QPixmap logo = Logo(c.ratio);
+        EXPECT_EQ(logo.size(), c.device) << c.ratio;
+        EXPECT_DOUBLE_EQ(logo.devicePixelRatio(), c.ratio);
+        EXPECT_EQ(logo.deviceIndependentSize().toSize(), QSize(194, 53)) << c.ratio;
+    }
+    // Drawn at twice the size, not the small picture made larger: the mark's edge stays sharp
+    // (fewer half-covered pixels than an enlargement of the small logo has).
+    auto soft = [](const QImage& image) {
+        int count = 0;
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y) {
+            for (int x = 0; x < argb.width(); ++x) {
+                const int alpha = qAlpha(argb.pixel(x, y));
+                count += alpha > 0 && alpha < 255;
+            }
+        }
+        return count;
+    };
+    const QImage enlarged =
+        Logo().toImage().scaled(388, 106, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(soft(Logo(2).toImage()), soft(enlarged) * 3 / 4);
+}
+
 TEST(Images, LogoLiesOnATransparentGroundAndTheSmallIconKeepsToSixteenColours) {
     const QImage logo = Logo().toImage().convertToFormat(QImage::Format_ARGB32);
     const int right = logo.width() - 1, bottom = logo.height() - 1;

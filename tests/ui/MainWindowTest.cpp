@@ -42,6 +42,24 @@ TEST_F(MainWindow, CaptionSizesAndPanels) {
     EXPECT_TRUE(window->Banner()->isHidden());
 }
 
+// The bar's own layout would put the panels lower than the bar and cut off their lower edge and
+// the lamp's: each lies wholly inside the bar, and the bar inside the window's frame.
+TEST_F(MainWindow, PanelsAndLampLieWhollyInsideTheStatusBar) {
+    MainStatusBar* bar = window->Status();
+    EXPECT_EQ(bar->height(), 19);
+    const QRect inside = window->contentsRect();
+    EXPECT_TRUE(inside.contains(QRect(bar->mapTo(window, QPoint()), bar->size())));
+    std::vector<QWidget*> parts{bar->ConnectionLamp()};
+    for (int i = 0; i < MainStatusBar::kPanels; ++i) parts.push_back(bar->Panel(i));
+    for (QWidget* part : parts) {
+        const std::string name = part->objectName().toStdString();
+        EXPECT_TRUE(part->parentWidget()->rect().contains(part->geometry())) << name;
+        EXPECT_TRUE(bar->rect().contains(QRect(part->mapTo(bar, QPoint()), part->size()))) << name;
+    }
+    EXPECT_EQ(bar->ConnectionLamp()->mapTo(bar, QPoint()), QPoint(695, 5));
+    EXPECT_EQ(bar->Panel(0)->height(), 19);
+}
+
 TEST_F(MainWindow, MenuItemsAndShortcuts) {
     struct Item {
         const char* name;

@@ -28,7 +28,8 @@ bool SaveScreenshot(QWidget* window, const QString& path) {
         shot = screen->grabWindow(0, area.x() - screen->geometry().x(),
                                   area.y() - screen->geometry().y(), area.width(), area.height());
     }
-    if (shot.isNull() || shot.size() != area.size()) shot = window->grab();
+    // The screen's pixels: on a scaled screen more of them than the window's logical size.
+    if (shot.isNull() || shot.deviceIndependentSize().toSize() != area.size()) shot = window->grab();
     return !shot.isNull() && shot.save(path, "PNG");
 }
 

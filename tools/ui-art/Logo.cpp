@@ -67,15 +67,18 @@ void PaintTagline(QPainter& painter, int left, qreal width) {
 
 }  // namespace
 
-QImage LogoImage() {
-    QImage image = NewCanvas(kLogoWidth, kLogoHeight);
+QImage LogoImage(int scale) {
+    QImage image = NewCanvas(kLogoWidth * scale, kLogoHeight * scale);
     QPainter painter(&image);
     PrepareSmooth(painter);
+    painter.scale(scale, scale);
     const QFont nameFont = NameFont();
     const qreal nameWidth = QFontMetricsF(nameFont).horizontalAdvance(kHead + kTail);
     // Mark and words together, centred across the picture.
     const int left = qRound((kLogoWidth - kMarkSize - kMarkGap - nameWidth) / 2);
-    painter.drawImage(QPoint(left, (kLogoHeight - kMarkSize) / 2), RichIconImage(kMarkSize));
+    // The mark is drawn at the device's size, not scaled up from the small one.
+    const QRect mark(left, (kLogoHeight - kMarkSize) / 2, kMarkSize, kMarkSize);
+    painter.drawImage(mark, RichIconImage(kMarkSize * scale));
     const int textLeft = left + kMarkSize + kMarkGap;
     PaintName(painter, nameFont, textLeft);
     PaintTagline(painter, textLeft, nameWidth - 3);

@@ -8,6 +8,7 @@ namespace plivant::art {
 constexpr int kLogoWidth = 194;
 constexpr int kLogoHeight = 53;
 
-QImage LogoImage();
+// The logo drawn `scale` times larger, for screens of that pixel ratio.
+QImage LogoImage(int scale = 1);
 
 }  // namespace plivant::art

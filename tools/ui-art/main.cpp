@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     const QVector<NamedImage> icons = Icons();
     const QVector<QImage> menuImages = MenuImages();
     const QImage logo = plivant::art::LogoImage();
-    bool ok = Save(logo, dir, "logo");
+    bool ok = Save(logo, dir, "logo") && Save(plivant::art::LogoImage(2), dir, "logo@2x");
     for (const auto& icon : icons) ok = Save(icon.image, dir, icon.name) && ok;
     for (int i = 0; i < menuImages.size(); ++i) {
         ok = Save(menuImages[i], dir, QString("menu-%1").arg(i)) && ok;

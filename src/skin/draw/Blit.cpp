@@ -1,11 +1,13 @@
 #include "skin/draw/Blit.h"
 
+#include "skin/draw/DeviceScale.h"
+
 namespace skin {
 
 ExactPainting::ExactPainting(QPainter& painter) : painter_(painter) {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, !DeviceScale::Of(painter).IsIdentity());
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

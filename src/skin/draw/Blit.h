@@ -8,8 +8,10 @@
 
 namespace skin {
 
-// Painter settings every primitive draws with: no antialiasing, no smoothing, plain source-over
-// (opaque pixels replace, fully transparent ones leave the target alone). Restores on exit.
+// Painter settings every primitive draws with: no antialiasing, plain source-over (opaque pixels
+// replace, fully transparent ones leave the target alone), pictures not smoothed at their own
+// size; on a device of another ratio than 1 (DeviceScale.h) pictures are scaled smoothly.
+// Restores on exit.
 class ExactPainting {
 public:
     explicit ExactPainting(QPainter& painter);

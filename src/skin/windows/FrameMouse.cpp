@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "skin/draw/DeviceScale.h"
 #include "skin/windows/TSkinWindow.h"
 
 namespace skin {
@@ -16,6 +17,17 @@ Qt::CursorShape ResizeShape(Qt::Edges edges) {
         return falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
     }
     return horizontal ? Qt::SizeHorCursor : Qt::SizeVerCursor;
+}
+
+// The logical pixel under the pointer. On a screen of a fractional ratio the pointer stands on a
+// device pixel, which belongs to the logical pixel whose rounded edges hold it (DeviceScale);
+// rounding its position instead would miss the window's last row and column.
+QPoint PixelAt(const QMouseEvent& event, const QWindow* handle) {
+    const DeviceScale scale(handle ? handle->devicePixelRatio() : 1);
+    const QPointF at = event.position();
+    if (scale.IsIdentity()) return at.toPoint();
+    return QPoint(scale.LogicalAt(qRound(at.x() * scale.Ratio())),
+                  scale.LogicalAt(qRound(at.y() * scale.Ratio())));
 }
 
 }  // namespace
@@ -55,7 +67,7 @@ bool FrameMouse::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto& mouse = static_cast<const QMouseEvent&>(*event);
-    const FrameHit hit = window_.Geometry().HitTest(mouse.position().toPoint());
+    const FrameHit hit = window_.Geometry().HitTest(PixelAt(mouse, handle_));
     switch (type) {
         case QEvent::MouseMove:
             return Move(mouse, hit);
@@ -105,7 +117,7 @@ bool FrameMouse::Move(const QMouseEvent& event, const FrameHit& hit) {
         return true;
     }
     window_.SetHotButton(element);
-    ShowResizeCursor(hit.Edges, event.position().toPoint());
+    ShowResizeCursor(hit.Edges, PixelAt(event, handle_));
     return hit.Where != FrameHit::Client;
 }
 
@@ -114,7 +126,7 @@ bool FrameMouse::Release(const QMouseEvent& event) {
     grabbed_ = false;
     const bool dragged = dragger_.Active();
     dragger_.End();
-    const int element = window_.Geometry().ElementAt(event.position().toPoint());
+    const int element = window_.Geometry().ElementAt(PixelAt(event, handle_));
     window_.SetButtonPressed(false);
     window_.SetHotButton(element);
     if (swallowRelease_ || dragged) {

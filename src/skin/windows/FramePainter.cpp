@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "skin/draw/Blit.h"
+#include "skin/draw/DeviceScale.h"
 #include "skin/draw/FrameRegion.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/ThreePart.h"
@@ -27,7 +28,17 @@ void FramePainter::FollowSkin() {
     composer_.Reset();
     titles_.clear();
     shape_.reset();
-    rawBottom_ = bottom_ = left_ = right_ = QImage();
+    rawBottom_ = QImage();
+    bottom_ = left_ = right_ = KeptBorder();
+}
+
+// The pictures drawn on the device go when the window comes to a screen of another ratio; the
+// shape, in logical pixels, stays.
+void FramePainter::FollowDevice(qreal ratio) {
+    if (ratio == ratio_) return;
+    ratio_ = ratio;
+    titles_.clear();
+    bottom_ = left_ = right_ = KeptBorder();
 }
 
 QString FramePainter::Caption(const FrameGeometry& geometry, const QString& text) {
@@ -37,7 +48,6 @@ QString FramePainter::Caption(const FrameGeometry& geometry, const QString& text
 
 const FramePainter::KeptTitle& FramePainter::Kept(const FrameGeometry& geometry,
                                                   const TitleState& state) {
-    FollowSkin();
     const TitleKey key{geometry.Window(), geometry.Traits(), state};
     for (auto it = titles_.begin(); it != titles_.end(); ++it) {
         if (it->Key == key) {
@@ -45,18 +55,44 @@ const FramePainter::KeptTitle& FramePainter::Kept(const FrameGeometry& geometry,
             return titles_.front();
         }
     }
-    QImage raw = composer_.Compose(geometry, state);
-    // Only the skin's own pieces bring the transparent colour into a title.
-    const FramePieces& pieces = skin_.Pieces();
-    QImage shown = pieces.TitleNeedsRegion ? FilledTransparent(raw, pieces.TransparentRowsBegin,
-                                                               pieces.TransparentRowsEnd)
-                                           : raw;
-    titles_.push_front({key, std::move(raw), std::move(shown)});
+    KeptTitle kept{key, {}, {}};
+    if (ratio_ == 1) {
+        kept.Raw = composer_.Compose(geometry, state);
+        // Only the skin's own pieces bring the transparent colour into a title.
+        const FramePieces& pieces = skin_.Pieces();
+        kept.Shown = pieces.TitleNeedsRegion
+                         ? FilledTransparent(kept.Raw, pieces.TransparentRowsBegin,
+                                             pieces.TransparentRowsEnd)
+                         : kept.Raw;
+    } else {
+        kept.Shown = DeviceTitle(geometry, state);
+    }
+    titles_.push_front(std::move(kept));
     if (titles_.size() > kKeptTitles) titles_.pop_back();
     return titles_.front();
 }
 
-const QImage& FramePainter::Title(const FrameGeometry& geometry, const TitleState& state) {
+// The pictures are filled and scaled first, the label drawn on the device after: the skin's
+// transparent colour blended into its neighbours would no longer be found.
+QImage FramePainter::DeviceTitle(const FrameGeometry& geometry, const TitleState& state) {
+    const FramePieces& pieces = skin_.Pieces();
+    QImage pictures = composer_.ComposePictures(geometry, state);
+    if (pieces.TitleNeedsRegion) {
+        pictures =
+            FilledTransparent(pictures, pieces.TransparentRowsBegin, pieces.TransparentRowsEnd);
+    }
+    QImage title =
+        DevicePicture(pictures, DeviceScale(ratio_), Qt::TopEdge | Qt::LeftEdge | Qt::RightEdge);
+    QPainter painter(&title);
+    composer_.DrawLabel(painter, geometry, state);
+    painter.end();
+    return title;
+}
+
+const QImage& FramePainter::Title(const FrameGeometry& geometry, const TitleState& state,
+                                  qreal ratio) {
+    FollowSkin();
+    FollowDevice(ratio);
     return Kept(geometry, state).Shown;
 }
 
@@ -75,7 +111,7 @@ QImage FramePainter::FilledTransparent(QImage picture, int begin, int end) const
     return picture;
 }
 
-QImage FramePainter::RawBottom(int width) const {
+QImage FramePainter::ComposeBottom(int width) const {
     const FramePieces& pieces = skin_.Pieces();
     const Bitmap& first = pieces.Bottom[0];
     QImage image(width, first.Height(), QImage::Format_RGB32);
@@ -94,19 +130,25 @@ QImage FramePainter::RawBottom(int width) const {
     return image;
 }
 
-const QImage& FramePainter::Bottom(int width) {
-    if (bottom_.width() == width) return bottom_;
-    rawBottom_ = RawBottom(width);
-    bottom_ = skin_.Pieces().BottomNeedsRegion
-                  ? FilledTransparent(rawBottom_, 0, rawBottom_.height())
-                  : rawBottom_;
-    return bottom_;
+const QImage& FramePainter::RawBottom(int width) {
+    if (rawBottom_.width() != width) rawBottom_ = ComposeBottom(width);
+    return rawBottom_;
 }
 
-const QImage& FramePainter::Side(const QImage& piece, int height, QImage& kept) {
-    if (kept.height() == height || piece.isNull() || height <= 0) return kept;
-    kept = piece.scaled(piece.width(), height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return kept;
+// The border is cut to the device's pixels by repeating pixels: its lines stay sharp.
+const QImage& FramePainter::Bottom(int width, const QSize& size) {
+    if (bottom_.Size == size && rawBottom_.width() == width) return bottom_.Picture;
+    const QImage& raw = RawBottom(width);
+    const QImage shown =
+        skin_.Pieces().BottomNeedsRegion ? FilledTransparent(raw, 0, raw.height()) : raw;
+    bottom_ = {ScaledPart(shown, shown.rect(), size), size};
+    return bottom_.Picture;
+}
+
+const QImage& FramePainter::Side(const QImage& piece, const QSize& size, KeptBorder& kept) {
+    if (kept.Size == size || piece.isNull() || size.isEmpty()) return kept.Picture;
+    kept = {piece.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation), size};
+    return kept.Picture;
 }
 
 void FramePainter::Paint(QPainter& painter, const FrameGeometry& geometry,
@@ -114,24 +156,35 @@ void FramePainter::Paint(QPainter& painter, const FrameGeometry& geometry,
     FollowSkin();
     if (geometry.Traits().HasTitle) {
         ExactPainting exact(painter);
-        painter.drawImage(QPoint(0, 0), Title(geometry, state));
+        painter.drawImage(QPoint(0, 0), Title(geometry, state, DeviceScale::Of(painter).Ratio()));
     }
     PaintBorders(painter, geometry);
 }
 
 void FramePainter::PaintBorders(QPainter& painter, const FrameGeometry& geometry) {
     FollowSkin();
+    FollowDevice(DeviceScale::Of(painter).Ratio());
     if (!geometry.Traits().HasBorders) return;
+    DevicePainting device(painter);
+    DrawBorders(painter, geometry);
+}
+
+// Each border covers the device pixels between its rounded edges.
+void FramePainter::DrawBorders(QPainter& painter, const FrameGeometry& geometry) {
+    const DeviceScale scale(ratio_);
     const QMargins margins = geometry.Margins();
-    ExactPainting exact(painter);
     const FramePieces& pieces = skin_.Pieces();
     const int w = geometry.Window().width();
     const int h = geometry.Window().height();
-    const int sideHeight = h - margins.bottom() - margins.top();
-    painter.drawImage(QPoint(0, margins.top()), Side(pieces.LeftBorder, sideHeight, left_));
-    painter.drawImage(QPoint(w - pieces.RightBorder.width(), margins.top()),
-                      Side(pieces.RightBorder, sideHeight, right_));
-    painter.drawImage(QPoint(0, h - margins.bottom()), Bottom(w));
+    const int sideBottom = h - margins.bottom();
+    const QRect left =
+        scale.Rect(RectLTRB(0, margins.top(), pieces.LeftBorder.width(), sideBottom));
+    const QRect right =
+        scale.Rect(RectLTRB(w - pieces.RightBorder.width(), margins.top(), w, sideBottom));
+    const QRect bottom = scale.Rect(QRect(0, sideBottom, w, pieces.Bottom[0].Height()));
+    painter.drawImage(left.topLeft(), Side(pieces.LeftBorder, left.size(), left_));
+    painter.drawImage(right.topLeft(), Side(pieces.RightBorder, right.size(), right_));
+    painter.drawImage(bottom.topLeft(), Bottom(w, bottom.size()));
 }
 
 QRegion FramePainter::Shape(const FrameGeometry& geometry, TitleState state) {
@@ -153,11 +206,10 @@ QRegion FramePainter::Shape(const FrameGeometry& geometry, TitleState state) {
     parts.BottomMaxY = m.BottomMaxY;
     parts.TitleRegion = pieces.TitleNeedsRegion && traits.HasTitle;
     parts.BottomRegion = pieces.BottomNeedsRegion && traits.HasBorders;
-    if (parts.TitleRegion) parts.Title = Kept(geometry, state).Raw;
-    if (parts.BottomRegion) {
-        Bottom(parts.Width);
-        parts.Bottom = rawBottom_;
+    if (parts.TitleRegion) {
+        parts.Title = ratio_ == 1 ? Kept(geometry, state).Raw : composer_.Compose(geometry, state);
     }
+    if (parts.BottomRegion) parts.Bottom = RawBottom(parts.Width);
     shape_ = KeptShape{key, ApplyFrameRegion(parts)};
     return shape_->Region;
 }

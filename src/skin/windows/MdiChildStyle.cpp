@@ -172,7 +172,8 @@ void MdiChildStyle::drawComplexControl(ComplexControl control, const QStyleOptio
         return;
     }
     painter->drawImage(QPoint(0, 0),
-                       painter_.Title(GeometryOf(*title, widget), StateOf(*title, widget)));
+                       painter_.Title(GeometryOf(*title, widget), StateOf(*title, widget),
+                                      painter->device()->devicePixelRatio()));
 }
 
 void MdiChildStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QSizeGrip>
 #include <QWhatsThis>
 
 #include "skin/controls/SkinnerRegistry.h"
@@ -186,15 +187,19 @@ void TSkinWindow::PaintFrame() {
     window_->update(QRegion(window_->rect()) - window_->contentsRect());
 }
 
-// A hidden window gets its shape when it is shown.
+// A hidden window gets its shape when it is shown. A skin without a shape gives the window its
+// rectangle, which on a scaled screen matters: a window manager may make the window a device pixel
+// larger than Qt paints it, and that pixel is left out rather than shown unpainted.
 void TSkinWindow::ApplyRegion() {
     if (!LookOn() || !NeedsRegion() || !window_->isVisible()) return;
     const FramePieces& pieces = skin_.Pieces();
-    if (!pieces.TitleNeedsRegion && !pieces.BottomNeedsRegion) {
+    const bool shaped = pieces.TitleNeedsRegion || pieces.BottomNeedsRegion;
+    if (!shaped && window_->devicePixelRatio() == 1) {
         window_->clearMask();
         return;
     }
-    const QRegion shape = painter_.Shape(Geometry(), CurrentTitleState());
+    const QRegion shape =
+        shaped ? painter_.Shape(Geometry(), CurrentTitleState()) : QRegion(window_->rect());
     if (window_->mask() != shape) window_->setMask(shape);
 }
 
@@ -282,12 +287,25 @@ bool TSkinWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Resize:
             ApplyRegion();
             break;
+        case QEvent::ScreenChangeInternal:
+            // The window system got the shape in the old screen's pixels: it gets it anew.
+            window_->clearMask();
+            ApplyRegion();
+            break;
         case QEvent::WindowStateChange:
             PaintFrame();
             break;
         case QEvent::Show:
             mouse_->Watch(window_->windowHandle());
             ApplyRegion();
+            look_.HideSizeGrips();
+            break;
+        case QEvent::ChildPolished:
+            // A grip is polished before it is shown: it is hidden once it is.
+            if (qobject_cast<QSizeGrip*>(static_cast<QChildEvent*>(event)->child())) {
+                QMetaObject::invokeMethod(
+                    this, [this] { look_.HideSizeGrips(); }, Qt::QueuedConnection);
+            }
             break;
         default:
             break;

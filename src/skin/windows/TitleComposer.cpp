@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "skin/draw/Blit.h"
+#include "skin/draw/DeviceScale.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Text.h"
 #include "skin/values/FramePieces.h"
@@ -39,12 +40,41 @@ int CaptionButtonFrame(int element, bool maximized, bool hot, bool pressed) {
     return first + (hot ? 1 : 0) + (hot && pressed ? 1 : 0);
 }
 
+void DrawIcon(QPainter& painter, const FrameGeometry& geometry, const TitleState& state) {
+    if (!geometry.Traits().SystemIcon || state.Icon.isNull()) return;
+    ExactPainting exact(painter);
+    const QRect place = geometry.Icon();
+    painter.drawPixmap(place.topLeft(),
+                       state.Icon.pixmap(place.size(), DeviceScale::Of(painter).Ratio()));
+}
+
+void DrawButtons(QPainter& painter, const SkinValues& skin, const FrameGeometry& geometry,
+                 const TitleState& state) {
+    const FramePieces& pieces = skin.Pieces();
+    const FrameTraits& traits = geometry.Traits();
+    for (int element = caption::kClose; element <= caption::kHelp; ++element) {
+        const QRect place = geometry.Button(element);
+        if (place.isEmpty()) continue;
+        const int frame =
+            CaptionButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
+        DrawMasked(painter, place.topLeft(), pieces.Buttons[size_t(frame)], -1);
+    }
+}
+
+void DrawCaption(QPainter& painter, const SkinValues& skin, const FrameGeometry& geometry,
+                 const TitleState& state, const QString& caption) {
+    const QFontMetrics& metrics = skin.CaptionMetrics();
+    painter.setFont(skin.CaptionFont());
+    painter.setPen(state.TextColor);
+    painter.drawText(QPoint(geometry.TextX(), geometry.TextTop() + metrics.ascent()), caption);
+}
+
 }  // namespace
 
 void TitleComposer::Reset() {
     shortenedWidth_ = -1;
     background_ = QImage();
-    backgroundSize_ = QSize();
+    backgroundKey_ = BackgroundKey();
 }
 
 QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& text) {
@@ -61,8 +91,8 @@ QString TitleComposer::Caption(const FrameGeometry& geometry, const QString& tex
 const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QString& caption) {
     const FramePieces& pieces = skin_.Pieces();
     const QSize size(geometry.Window().width(), geometry.TitleHeight());
-    const QString key = pieces.FiveSections ? caption : QString();
-    if (size == backgroundSize_ && key == backgroundCaption_) return background_;
+    BackgroundKey key{size, geometry.ButtonsWidth(), pieces.FiveSections ? caption : QString()};
+    if (!background_.isNull() && key == backgroundKey_) return background_;
     const SkinMetrics& m = skin_.Metrics();
     const int w = size.width();
     QImage image(size, QImage::Format_RGB32);
@@ -94,30 +124,15 @@ const QImage& TitleComposer::Background(const FrameGeometry& geometry, const QSt
     }
     painter.end();
     background_ = image;
-    backgroundSize_ = size;
-    backgroundCaption_ = key;
+    backgroundKey_ = std::move(key);
     return background_;
 }
 
 void DrawTitleDecorations(QPainter& painter, const SkinValues& skin, const FrameGeometry& geometry,
                           const TitleState& state, const QString& caption) {
-    const FramePieces& pieces = skin.Pieces();
-    const FrameTraits& traits = geometry.Traits();
-    if (traits.SystemIcon && !state.Icon.isNull()) {
-        ExactPainting exact(painter);
-        painter.drawPixmap(geometry.Icon().topLeft(), state.Icon.pixmap(geometry.Icon().size()));
-    }
-    for (int element = caption::kClose; element <= caption::kHelp; ++element) {
-        const QRect place = geometry.Button(element);
-        if (place.isEmpty()) continue;
-        const int frame =
-            CaptionButtonFrame(element, traits.Maximized, state.Hot == element, state.Pressed);
-        DrawMasked(painter, place.topLeft(), pieces.Buttons[size_t(frame)], -1);
-    }
-    const QFontMetrics& metrics = skin.CaptionMetrics();
-    painter.setFont(skin.CaptionFont());
-    painter.setPen(state.TextColor);
-    painter.drawText(QPoint(geometry.TextX(), geometry.TextTop() + metrics.ascent()), caption);
+    DrawIcon(painter, geometry, state);
+    DrawButtons(painter, skin, geometry, state);
+    DrawCaption(painter, skin, geometry, state, caption);
 }
 
 QImage TitleComposer::Compose(const FrameGeometry& geometry, const TitleState& state) {
@@ -127,6 +142,20 @@ QImage TitleComposer::Compose(const FrameGeometry& geometry, const TitleState& s
     DrawTitleDecorations(painter, skin_, geometry, state, caption);
     painter.end();
     return title;
+}
+
+QImage TitleComposer::ComposePictures(const FrameGeometry& geometry, const TitleState& state) {
+    QImage title = Background(geometry, Caption(geometry, state.Text)).copy();
+    QPainter painter(&title);
+    DrawButtons(painter, skin_, geometry, state);
+    painter.end();
+    return title;
+}
+
+void TitleComposer::DrawLabel(QPainter& painter, const FrameGeometry& geometry,
+                              const TitleState& state) {
+    DrawIcon(painter, geometry, state);
+    DrawCaption(painter, skin_, geometry, state, Caption(geometry, state.Text));
 }
 
 }  // namespace skin

@@ -31,6 +31,11 @@ public:
     QString Caption(const FrameGeometry& geometry, const QString& text);
     // The title bar with the skin's transparent pixels still in it.
     QImage Compose(const FrameGeometry& geometry, const TitleState& state);
+    // The title's pictures alone: the skin's pieces and the caption buttons, transparent pixels
+    // in, to be scaled for a device of another ratio; DrawLabel adds the rest there.
+    QImage ComposePictures(const FrameGeometry& geometry, const TitleState& state);
+    // The icon, at the size the device asks for, and the caption.
+    void DrawLabel(QPainter& painter, const FrameGeometry& geometry, const TitleState& state);
 
 private:
     const QImage& Background(const FrameGeometry& geometry, const QString& caption);
@@ -39,9 +44,18 @@ private:
     QString shortenedFrom_;
     int shortenedWidth_ = -1;
     QString shortened_;
+    // What the kept background was composed for: the title's size, the room of the buttons
+    // (which decides whether a narrow title squeezes its first piece) and, for a five-part
+    // title, the caption.
+    struct BackgroundKey {
+        QSize Size;
+        int ButtonsWidth = -1;
+        QString Caption;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+
     QImage background_;
-    QSize backgroundSize_;
-    QString backgroundCaption_;
+    BackgroundKey backgroundKey_;
 };
 
 }  // namespace skin

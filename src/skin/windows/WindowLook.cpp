@@ -3,6 +3,7 @@
 #include <QDockWidget>
 #include <QLayout>
 #include <QMainWindow>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
@@ -65,6 +66,7 @@ void WindowLook::PutOn(const QMargins& frame, bool frameless) {
         w->resize(w->size() + grow);
         if (w->isVisible()) w->move(outerTopLeft);
     }
+    HideSizeGrips();
 }
 
 void WindowLook::TakeOff() {
@@ -81,6 +83,7 @@ void WindowLook::TakeOff() {
         if (moved.Child) moved.Child->move(moved.Child->pos() - moved.Offset);
     }
     moved_.clear();
+    ShowSizeGrips();
     w->setContentsMargins(saved.Margins);
     if (saved.MinimumSize) w->setMinimumSize(*saved.MinimumSize);
     if (saved.MaximumSize) w->setMaximumSize(*saved.MaximumSize);
@@ -113,6 +116,29 @@ void WindowLook::SetMinimumSize(const QSize& size) {
     if (!window_ || !saved_) return;
     if (!saved_->MinimumSize) saved_->MinimumSize = window_->minimumSize();
     window_->setMinimumSize(size);
+}
+
+void WindowLook::HideSizeGrips() {
+    if (!window_ || !saved_) return;
+    for (QSizeGrip* grip : window_->findChildren<QSizeGrip*>()) {
+        if (grip->isHidden() || grip->window() != window_ ||
+            qobject_cast<QStatusBar*>(grip->parentWidget()))
+            continue;
+        grip->hide();
+        hiddenGrips_.emplace_back(grip);
+    }
+}
+
+// As a grip does by itself, none shows on a maximised or full-screen window, and the window's
+// state decides again from now on.
+void WindowLook::ShowSizeGrips() {
+    const bool full = window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    for (const QPointer<QSizeGrip>& grip : hiddenGrips_) {
+        if (!grip) continue;
+        grip->setVisible(!full);
+        grip->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
+    }
+    hiddenGrips_.clear();
 }
 
 // A window whose size is bounded (or fixed) may grow by the frame.

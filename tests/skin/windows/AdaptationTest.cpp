@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,6 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSizeGrip>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -109,6 +112,34 @@ TEST_F(Adaptation, SkinOnOffAndOnAgainRestoresEverything) {
     ExpectSame(Snapshot::Of(laidOut), laidOutBefore);
     engine->SetActive(true);
     ExpectSame(Snapshot::Of(fixed), fixedOn);
+}
+
+// The skin's bottom-right border resizes the window: a dialog's own size grips hide while the
+// skin is on, also one that comes while it is, and a status bar keeps its grip.
+TEST_F(Adaptation, SizeGripsHideWhileSkinned) {
+    QDialog dialog;
+    dialog.setSizeGripEnabled(true);
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    QMainWindow main;
+    main.statusBar();
+    engine->RegisterWindow(&dialog, false);
+    engine->RegisterWindow(&main, false);
+    for (QWidget* w : std::initializer_list<QWidget*>{&dialog, &main, &files})
+        ASSERT_TRUE(ShowAndWait(w));
+    auto grip = [](QWidget& w) { return w.findChild<QSizeGrip*>(); };
+    EXPECT_FALSE(grip(dialog)->isVisible());
+    ASSERT_TRUE(IsSkinned(&files));
+    EXPECT_FALSE(grip(files)->isVisible());
+    EXPECT_TRUE(grip(main)->isVisible());
+    dialog.setSizeGripEnabled(false);
+    dialog.setSizeGripEnabled(true);
+    EXPECT_TRUE(WaitFor([&] { return !grip(dialog)->isVisible(); }));
+    engine->SetActive(false);
+    EXPECT_TRUE(grip(dialog)->isVisible());
+    EXPECT_TRUE(grip(main)->isVisible());
+    engine->SetActive(true);
+    EXPECT_FALSE(grip(dialog)->isVisible());
 }
 
 TEST_F(Adaptation, FormsWithoutLimitsGetRoomForTheFrame) {

@@ -5,6 +5,7 @@
 #include "FrameFixture.h"
 #include "ProbePixels.h"
 #include "skin/values/FramePieces.h"
+#include "skin/values/SkinValues.h"
 
 namespace skin::test {
 namespace {
@@ -133,6 +134,27 @@ TEST_F(Frame, ANarrowWindowSqueezesTheFirstTitlePiece) {
     EXPECT_EQ(shot.pixelColor(W() - 10, kTitleHeight - 2), Q(kTitle3));
     EXPECT_EQ(shot.pixelColor(10, kTitleHeight - 2), Q(kTitle1));
     EXPECT_EQ(CountColour(shot, Q(kTitle2), QRect(0, kTitleHeight - 2, W(), 1)), 0);
+}
+
+// At 90 pixels the first piece fits beside one button but not beside three: a title that gains
+// or loses buttons at the same size is composed anew.
+TEST_F(Frame, TheTitleFollowsTheButtonsShownAtTheSameSize) {
+    const SkinValues& skin = Skin().Skin();
+    const QSize size(90, 60);
+    FrameTraits one;
+    FrameTraits three = one;
+    three.Maximize = three.Minimize = true;
+    const TitleState state = Skin().CurrentTitleState();
+    const QPoint overlap(35, kTitleHeight - 2);  // the first piece's end, unless squeezed
+    const struct {
+        FrameTraits Traits;
+        ColorRef Colour;
+    } steps[] = {{one, kTitle1}, {three, kTitle3}, {one, kTitle1}};
+    for (const auto& step : steps) {
+        const FrameGeometry geometry(skin.Metrics(), skin.Pieces(), size, step.Traits);
+        const QImage title = Skin().Painter().Title(geometry, state);
+        EXPECT_EQ(title.pixelColor(overlap), Q(step.Colour)) << step.Traits.Minimize;
+    }
 }
 
 }  // namespace
