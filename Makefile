@@ -4,7 +4,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test run install package asan tsan fuzz bench clean
+.PHONY: all deps build test run install package asan tsan fuzz bench format format-check clean
 
 all: build
 
@@ -52,6 +52,14 @@ fuzz: deps
 
 bench: build
 	tools/run-benchmarks.sh $(BUILD)
+
+# Every tracked C++ file as clang-format writes it: format rewrites them, format-check lists
+# those that differ and fails.
+format: deps
+	tools/check-format.sh --fix
+
+format-check: deps
+	tools/check-format.sh
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz

@@ -14,7 +14,9 @@ namespace plivant::bench {
 // lamp and how many items arrived.
 class BenchView : public MainView, public NewsPopup, public FeedObserver {
 public:
-    void SetStatusText(int panel, const std::string& text) override { status[size_t(panel)] = text; }
+    void SetStatusText(int panel, const std::string& text) override {
+        status[size_t(panel)] = text;
+    }
     std::string StatusText(int panel) const override { return status[size_t(panel)]; }
     void RepaintStatus() override {}
     void SetLamp(uint32_t colour) override { lamp = colour; }

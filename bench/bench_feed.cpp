@@ -38,7 +38,6 @@ std::string Burst(int count, int first) {
     return bytes;
 }
 
-
 // A feed of one loopback server with its own store and view.
 struct BenchFeed {
     BenchFeed(const ScriptedServer& server, const char* count) {
@@ -129,7 +128,11 @@ public:
     }
 
 private:
-    QElapsedTimer clock_ = [] { QElapsedTimer t; t.start(); return t; }();
+    QElapsedTimer clock_ = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
     std::atomic<qint64> posted_{0};
     qint64 max_ = 0;
     std::atomic<bool> stop_{false};

@@ -46,12 +46,10 @@ void Wire(Peer& peer) {
     while (!peer.Gone() && !peer.Stopping()) peer.ReadLine(50ms);
 }
 
-
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 struct Rig {
-    explicit Rig(HealthTimings timings, uint16_t port)
-        : proxy("127.0.0.1", port) {
+    explicit Rig(HealthTimings timings, uint16_t port) : proxy("127.0.0.1", port) {
         settings.Servers = {"127.0.0.1"};
         settings.Port = proxy.PortText();
         settings.NewsCount = "1";
@@ -129,7 +127,8 @@ void BM_DownWhileRefused(benchmark::State& state) {
         QEventLoop loop;  // the program's own way of waiting: nothing runs but the feed's timers
         QTimer::singleShot(watch, &loop, &QEventLoop::quit);
         loop.exec();
-        state.counters["cpu_percent"] = 100.0 * (CpuSeconds() - cpu) / Seconds(Clock::now() - start);
+        state.counters["cpu_percent"] =
+            100.0 * (CpuSeconds() - cpu) / Seconds(Clock::now() - start);
         state.counters["watched_s"] = double(watch.count());
     }
 }

@@ -13,8 +13,8 @@ constexpr int kSmallIconSizes = 2;  // 16 and 32
 
 // The icon in grey, with a red disc and a white bar in its lower right quarter.
 QImage DownPicture(int size) {
-    QImage grey = QImage(QString(":/images/icon-%1.png").arg(size))
-                      .convertToFormat(QImage::Format_ARGB32);
+    QImage grey =
+        QImage(QString(":/images/icon-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grey.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
         for (int x = 0; x < grey.width(); ++x) {
@@ -30,8 +30,9 @@ QImage DownPicture(int size) {
     painter.setBrush(QColor(220, 0, 0));
     painter.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
     const qreal bar = mark * 0.18;
-    painter.fillRect(QRectF(disc.left() + mark * 0.22, disc.center().y() - bar / 2, mark * 0.56, bar),
-                     Qt::white);
+    painter.fillRect(
+        QRectF(disc.left() + mark * 0.22, disc.center().y() - bar / 2, mark * 0.56, bar),
+        Qt::white);
     return grey;
 }
 

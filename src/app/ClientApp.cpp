@@ -98,8 +98,8 @@ ClientApp::ClientApp(const AppPaths& paths) : store_(paths.RegistryFile().toStdS
     // it is made before the main window shows (an error reading them comes first); the tray,
     // the details window, the popup and the About window wait for the main window's first
     // picture, which nothing of theirs shows in.
-    wiring_ = std::make_unique<MainWiring>(settings_, paths.ServerLogFile().toStdString(),
-                                           SkinAtStart());
+    wiring_ =
+        std::make_unique<MainWiring>(settings_, paths.ServerLogFile().toStdString(), SkinAtStart());
     main_ = &wiring_->Window();
     feedLink_.Target = &wiring_->Health();
     banner_.Label = main_->Banner();
@@ -154,8 +154,8 @@ void ClientApp::WireTrayAndPopup() {
 }
 
 void ClientApp::ShowError(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok,
-                                main_);
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, vendor::kTitle, text, QMessageBox::Ok, main_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

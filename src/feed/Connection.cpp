@@ -105,13 +105,20 @@ ReadResult Connection::ReceiveLine(std::string_view separator, Millis limit) {
         if (!connected_ || Ended()) return {buffer_.TakeRest(), ReadStatus::Closed};
         int timeout = -1;
         if (limit.count() > 0) {
-            auto left = std::chrono::duration_cast<Millis>(deadline - std::chrono::steady_clock::now());
+            auto left =
+                std::chrono::duration_cast<Millis>(deadline - std::chrono::steady_clock::now());
             timeout = static_cast<int>(std::max<Millis::rep>(left.count(), 0));
         }
         switch (WaitFor(POLLIN, timeout)) {
-            case Wait::Ready: ReadAvailable(); break;
-            case Wait::Woken: ended_ = true; break;
-            case Wait::TimedOut: Abort(); return {buffer_.TakeRest(), ReadStatus::TimedOut};
+            case Wait::Ready:
+                ReadAvailable();
+                break;
+            case Wait::Woken:
+                ended_ = true;
+                break;
+            case Wait::TimedOut:
+                Abort();
+                return {buffer_.TakeRest(), ReadStatus::TimedOut};
         }
     }
 }
@@ -130,14 +137,16 @@ void Connection::SendLine(std::string_view text, std::string_view separator) {
     bytes.append(text).append(separator);
     size_t sent = 0;
     while (sent < bytes.size()) {
-        ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        ssize_t n =
+            ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) {
             sent += size_t(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
         bool full = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
-        if (full && sent == 0) return;  // the peer reads nothing: the line is lost, the stream intact
+        // The peer reads nothing: the line is lost, the stream intact.
+        if (full && sent == 0) return;
         // A line cut in half would corrupt the stream: finish it shortly or give the connection up.
         if (full && WaitFor(POLLOUT, kSendRestLimitMs) == Wait::Ready) continue;
         Abort();

@@ -27,7 +27,8 @@ std::string FetchDetails(TcpClient& client, const std::string& host, const std::
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + limit;
     auto left = [&] {
-        return std::max(milliseconds(1), duration_cast<milliseconds>(deadline - steady_clock::now()));
+        return std::max(milliseconds(1),
+                        duration_cast<milliseconds>(deadline - steady_clock::now()));
     };
     client.SetConnectLimit(left());
     client.SetActive(true);  // the endpoint of the previous fetch, as the connection holds it

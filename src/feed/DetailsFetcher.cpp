@@ -14,8 +14,8 @@ bool DetailsFetcher::Fetch(std::string host, std::string port, std::string id, D
     if (busy_) return false;
     busy_ = true;
     if (worker_.joinable()) worker_.join();  // the previous fetch has finished: busy_ was clear
-    worker_ = std::thread([this, host = std::move(host), port = std::move(port),
-                           id = std::move(id), done = std::move(done)] {
+    worker_ = std::thread([this, host = std::move(host), port = std::move(port), id = std::move(id),
+                           done = std::move(done)] {
         std::string text, error;
         try {
             text = FetchDetails(client_, host, port, id, limit_);

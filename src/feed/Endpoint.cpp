@@ -36,8 +36,9 @@ uint16_t ResolvePort(const std::string& port) {
     servent entry{};
     servent* result = nullptr;
     std::array<char, 1024> buffer{};
-    if (getservbyname_r(port.c_str(), nullptr, &entry, buffer.data(), buffer.size(), &result) == 0 &&
-        result != nullptr) {
+    const int failed =
+        getservbyname_r(port.c_str(), nullptr, &entry, buffer.data(), buffer.size(), &result);
+    if (failed == 0 && result != nullptr) {
         return ntohs(static_cast<uint16_t>(result->s_port));
     }
     const char* first = port.data();

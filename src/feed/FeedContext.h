@@ -35,7 +35,7 @@ struct FeedLimits {
     Millis ConnectLimit{10000};
     Millis HistoryLineLimit{15000};  // a server that stalls mid-history gives up the connection
     Millis LiveLineLimit = SilenceLimit(kKeepAliveInterval);  // zero waits without end
-    size_t BatchLines = 256;         // lines handed to the UI thread in one go at most
+    size_t BatchLines = 256;  // lines handed to the UI thread in one go at most
 };
 
 // Why a feed stopped. Retrying helps for all but the settings faults.

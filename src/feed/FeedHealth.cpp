@@ -21,9 +21,9 @@ FeedHealth::FeedHealth(Feed& feed, MainView& view, HealthTimings timings, QObjec
       feed_(feed),
       view_(view),
       backoff_(timings.FirstRetry, timings.LastRetry, timings.Spread, std::move(timings.Uniform)),
-      sleep_(timings.SleepThreshold, timings.AsleepSinceBoot ? std::move(timings.AsleepSinceBoot)
-                                                             : SleepWatch::Reading(
-                                                                   &SleepWatch::AsleepSinceBoot)) {
+      sleep_(timings.SleepThreshold, timings.AsleepSinceBoot
+                                         ? std::move(timings.AsleepSinceBoot)
+                                         : SleepWatch::Reading(&SleepWatch::AsleepSinceBoot)) {
     feed_.AddObserver(this);
     retry_.setSingleShot(true);
     retry_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire 5 % early
@@ -117,7 +117,8 @@ void FeedHealth::FeedEnded(FeedEnd why) {
 }
 
 void FeedHealth::Tick() {
-    if (sleep_.Slept() && (report_.State == FeedState::Live || report_.State == FeedState::Waiting)) {
+    if (sleep_.Slept() &&
+        (report_.State == FeedState::Live || report_.State == FeedState::Waiting)) {
         // Whatever the connection looked like before the sleep, it is not to be trusted.
         backoff_.Reset();
         Begin(ClearRows::WhenConnected);

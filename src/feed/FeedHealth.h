@@ -51,7 +51,7 @@ struct HealthTimings {
     double Spread = 0.2;      // ±20 % on every step after the first
     Millis Tick{1000};        // countdown and sleep checks
     Millis SleepThreshold{30000};
-    RetryBackoff::Uniform Uniform;       // none: a random engine
+    RetryBackoff::Uniform Uniform;        // none: a random engine
     SleepWatch::Reading AsleepSinceBoot;  // none: the system clocks
 };
 

@@ -12,7 +12,7 @@ const std::string& CountNotNumber();  // the news count is not a number
 const std::string& PortNotPort();     // the port is neither a service name nor a number
 // "Нет соединения. Повтор через 8 с": the feed is down and tries again in that many seconds.
 std::string RetryIn(int seconds);
-const std::string& Loading();         // "Подождите, идет загрузка новости..."
+const std::string& Loading();  // "Подождите, идет загрузка новости..."
 const std::string& ImportantYes();
 const std::string& ImportantNo();
 const std::string& AttachmentYes();

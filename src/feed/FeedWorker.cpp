@@ -56,9 +56,14 @@ void FeedWorker::Run() {
         auto connection = shared_.Client.CurrentConnection();
         if (!connection) connection = std::make_shared<Connection>();  // closed meanwhile
         switch (LoadHistory(*connection)) {
-            case Outcome::Done: ReadLive(connection); break;
-            case Outcome::Ended: End(FeedEnd::HistoryCut); break;
-            case Outcome::Stale: break;
+            case Outcome::Done:
+                ReadLive(connection);
+                break;
+            case Outcome::Ended:
+                End(FeedEnd::HistoryCut);
+                break;
+            case Outcome::Stale:
+                break;
         }
     } catch (...) {
         // A load that stops on an error must not leave the feed blocked for good.
@@ -121,7 +126,8 @@ std::vector<FeedWorker::Item> FeedWorker::Digest(const std::vector<std::string>&
 
 FeedWorker::Outcome FeedWorker::LoadHistory(Connection& connection) {
     connection.SendLine(commands::kUser, kCrLf);
-    if (auto language = commands::Language(job_.NewsLanguage)) connection.SendLine(*language, kCrLf);
+    if (auto language = commands::Language(job_.NewsLanguage))
+        connection.SendLine(*language, kCrLf);
     connection.SendLine(commands::History(job_.NewsCount), kCrLf);
     const auto limit = shared_.Limits.HistoryLineLimit;
     connection.ReceiveLine(kCrLf, limit);  // the greeting line is dropped
@@ -181,8 +187,8 @@ void FeedWorker::ReadLive(const std::shared_ptr<Connection>& connection) {
     });
     ReadStatus status = ReadStatus::Line;
     while (current && status == ReadStatus::Line) {
-        auto lines = ReadBatch(*connection, shared_.Limits.BatchLines,
-                               shared_.Limits.LiveLineLimit, status);
+        auto lines =
+            ReadBatch(*connection, shared_.Limits.BatchLines, shared_.Limits.LiveLineLimit, status);
         auto items = Digest(lines);
         current = OnUi([&] {
             FeedContext& c = shared_.Context;

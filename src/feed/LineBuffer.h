@@ -33,8 +33,8 @@ private:
 
     size_t maxLine_;
     std::string data_;
-    size_t start_ = 0;     // first byte not yet taken
-    size_t scanned_ = 0;   // bytes after start_ already searched for a separator
+    size_t start_ = 0;    // first byte not yet taken
+    size_t scanned_ = 0;  // bytes after start_ already searched for a separator
     bool discarding_ = false;
 };
 

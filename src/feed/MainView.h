@@ -9,8 +9,8 @@ namespace plivant {
 // calls these on the UI thread only.
 class MainView {
 public:
-    static constexpr int kRows = 101;           // grid rows 0..100
-    static constexpr uint32_t kLampRed = 255;   // 0x00BBGGRR
+    static constexpr int kRows = 101;          // grid rows 0..100
+    static constexpr uint32_t kLampRed = 255;  // 0x00BBGGRR
     static constexpr uint32_t kLampGreen = 0x8000;
     // The status bar's panels, left to right: Moscow and Greenwich time; the feed's state, the
     // wait texts and the information line of the item under the pointer; "Status:", with the

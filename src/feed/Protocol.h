@@ -43,7 +43,7 @@ inline constexpr std::string_view kQuit = "QUIT";
 inline constexpr std::string_view kRussian = "OPT language=rus";
 // "OPT language=rus" for 0, "OPT language=eng" for 1, nothing for any other index.
 std::optional<std::string> Language(int newsLanguage);
-std::string History(int count);                  // "HISN " and the count in decimal
+std::string History(int count);  // "HISN " and the count in decimal
 // "GET 0001" and the id: "0001" belongs to the command, not to the six-character id.
 std::string Details(std::string_view id);
 }  // namespace commands

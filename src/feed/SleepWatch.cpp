@@ -10,7 +10,7 @@ SleepWatch::Millis Read(clockid_t clock) {
     timespec now{};
     ::clock_gettime(clock, &now);
     return std::chrono::duration_cast<SleepWatch::Millis>(std::chrono::seconds(now.tv_sec) +
-                                                         std::chrono::nanoseconds(now.tv_nsec));
+                                                          std::chrono::nanoseconds(now.tv_nsec));
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ public:
 
     static Millis AsleepSinceBoot();
 
-    explicit SleepWatch(Millis threshold = std::chrono::seconds(30), Reading read = &AsleepSinceBoot);
+    explicit SleepWatch(Millis threshold = std::chrono::seconds(30),
+                        Reading read = &AsleepSinceBoot);
 
     // True when the machine slept longer than the threshold since the previous call.
     bool Slept();

@@ -17,9 +17,9 @@ class TForm4;
 struct Settings;
 
 // The grid's double-click and Enter: the item under the pointer (or the selected one) in the
-// details window, its full text from the archive or fetched from the selected server when it has one. The fetch runs off the
-// UI thread; the loading text in status panel 2 marks it and holds further double-clicks and
-// pointer tracking.
+// details window, its full text from the archive or fetched from the selected server when it has
+// one. The fetch runs off the UI thread; the loading text in status panel 2 marks it and holds
+// further double-clicks and pointer tracking.
 class GridDetails {
 public:
     GridDetails(NewsGrid& grid, MainView& view, const NewsStore& store, const Settings& settings,

@@ -16,13 +16,20 @@ QString At(FeedHealthReport::Clock::time_point when, const QDateTime& now) {
 
 QString Why(FeedEnd why) {
     switch (why) {
-        case FeedEnd::NoServer: return QString::fromUtf8("ни один сервер не отвечает");
-        case FeedEnd::BadCount: return FromWire(texts::CountNotNumber());
-        case FeedEnd::BadPort: return FromWire(texts::PortNotPort());
-        case FeedEnd::HistoryCut: return QString::fromUtf8("загрузка новостей прервалась");
-        case FeedEnd::Dropped: return QString::fromUtf8("соединение разорвано");
-        case FeedEnd::Silent: return QString::fromUtf8("сервер перестал отвечать");
-        case FeedEnd::Failed: return QString::fromUtf8("ошибка в работе ленты");
+        case FeedEnd::NoServer:
+            return QString::fromUtf8("ни один сервер не отвечает");
+        case FeedEnd::BadCount:
+            return FromWire(texts::CountNotNumber());
+        case FeedEnd::BadPort:
+            return FromWire(texts::PortNotPort());
+        case FeedEnd::HistoryCut:
+            return QString::fromUtf8("загрузка новостей прервалась");
+        case FeedEnd::Dropped:
+            return QString::fromUtf8("соединение разорвано");
+        case FeedEnd::Silent:
+            return QString::fromUtf8("сервер перестал отвечать");
+        case FeedEnd::Failed:
+            return QString::fromUtf8("ошибка в работе ленты");
     }
     return {};
 }
@@ -34,13 +41,17 @@ QString LiveText(const FeedHealthReport& r, const QDateTime& now) {
 }
 
 QString DownText(const FeedHealthReport& r, const QDateTime& now) {
-    QString text = QString::fromUtf8("Нет соединения с %1 (%2)").arg(At(r.DownSince, now), Why(*r.Why));
+    QString text =
+        QString::fromUtf8("Нет соединения с %1 (%2)").arg(At(r.DownSince, now), Why(*r.Why));
     switch (r.State) {
         case FeedState::Waiting:
             return text + QString::fromUtf8(". Повтор через %1 с").arg(r.RetryIn.count());
-        case FeedState::Starting: return text + QString::fromUtf8(". Подключение...");
-        case FeedState::Blocked: return text + QString::fromUtf8(". Проверьте настройки");
-        default: return text;
+        case FeedState::Starting:
+            return text + QString::fromUtf8(". Подключение...");
+        case FeedState::Blocked:
+            return text + QString::fromUtf8(". Проверьте настройки");
+        default:
+            return text;
     }
 }
 

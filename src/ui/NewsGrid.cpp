@@ -107,7 +107,9 @@ QString NewsGrid::RowDescription(int row) const {
 }
 
 // While a details fetch runs, status panel 2 shows the loading text and nothing else writes it.
-bool NewsGrid::Loading() const { return view_.StatusText(MainView::kInfoPanel) == texts::Loading(); }
+bool NewsGrid::Loading() const {
+    return view_.StatusText(MainView::kInfoPanel) == texts::Loading();
+}
 
 void NewsGrid::ShowInfoLine(int row) {
     const std::string& info = store_.InfoLines(NewsStore::ViewSlot(row));
@@ -171,7 +173,8 @@ QModelIndex NewsGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 bool NewsGrid::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        if (hintsEnabled_ && !hint_.isEmpty()) QToolTip::showText(help->globalPos(), hint_, viewport());
+        if (hintsEnabled_ && !hint_.isEmpty())
+            QToolTip::showText(help->globalPos(), hint_, viewport());
         return true;
     }
     return QTableWidget::viewportEvent(event);

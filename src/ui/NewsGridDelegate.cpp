@@ -32,10 +32,10 @@ void PaintNewsCell(QPainter* painter, const QStyleOptionViewItem& option, const 
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette& palette = option.palette;
     painter->save();
-    painter->fillRect(option.rect, selected ? palette.color(QPalette::Highlight)
-                                            : FromColorRef(kNewsBackground));
-    QColor color = selected ? palette.color(QPalette::HighlightedText)
-                            : palette.color(QPalette::WindowText);
+    painter->fillRect(
+        option.rect, selected ? palette.color(QPalette::Highlight) : FromColorRef(kNewsBackground));
+    QColor color =
+        selected ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::WindowText);
     painter->setFont(option.font);
     painter->setPen(flagColor.value_or(color));
     const int baseline = option.rect.top() + 2 + QFontMetrics(option.font).ascent();

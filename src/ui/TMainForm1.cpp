@@ -148,7 +148,10 @@ void TMainForm1::BuildMenu() {
             });
     menu->addSeparator()->setObjectName("N2");
     AddItem(menu, "mnToTray", QString::fromUtf8("Убрать в трей"), 4, Qt::CTRL | Qt::Key_T, [this] {
-        if (MinimizeToTray) MinimizeToTray(); else showMinimized();
+        if (MinimizeToTray)
+            MinimizeToTray();
+        else
+            showMinimized();
     });
     AddItem(menu, "mnProperties", QString::fromUtf8("Настройки"), 2, Qt::CTRL | Qt::Key_P, [this] {
         if (ShowSettings) ShowSettings();
@@ -175,7 +178,8 @@ void TMainForm1::closeEvent(QCloseEvent* event) {
 
 bool TMainForm1::event(QEvent* event) {
     // The grid is the window's one working control: the keyboard goes to it, though Tab does not.
-    if (event->type() == QEvent::WindowActivate && grid_) grid_->setFocus(Qt::ActiveWindowFocusReason);
+    if (event->type() == QEvent::WindowActivate && grid_)
+        grid_->setFocus(Qt::ActiveWindowFocusReason);
     return QMainWindow::event(event);
 }
 

@@ -44,8 +44,8 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
     auto* contacts = new QGroupBox(QString::fromUtf8("Контакты"), this);
     contacts->setObjectName("GroupBox1");
     contacts->setGeometry(32, 85, 193, 81);
-    staticText2_ = AddLink(contacts, vendor::kWebSite, {14, 18, 155, 17}, kBlue, true,
-                           [this] { OpenSite(); });
+    staticText2_ =
+        AddLink(contacts, vendor::kWebSite, {14, 18, 155, 17}, kBlue, true, [this] { OpenSite(); });
     staticText2_->setObjectName("StaticText2");
     AddLink(contacts, QString("icq: ") + vendor::kIcqNumber, {54, 38, 68, 17}, {}, true, [] {
         OpenAddress(QString(vendor::kIcqPagePrefix) + vendor::kIcqNumber);
@@ -54,16 +54,19 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
         OpenAddress(QString("mailto:") + vendor::kMailInfo);
     })->setObjectName("StaticText4");
 
-    AddText(QString::fromUtf8("с предложениями по работе"), {54, 178})->setObjectName("StaticText5");
+    AddText(QString::fromUtf8("с предложениями по работе"), {54, 178})
+        ->setObjectName("StaticText5");
     AddText(QString::fromUtf8("программы обращайтесь по адресу:"), {32, 194})
         ->setObjectName("StaticText1");
     AddLink(this, vendor::kMailSoftware, {62, 211, 132, 17}, kGreen, true, [] {
         OpenAddress(QString("mailto:") + vendor::kMailSoftware);
     })->setObjectName("StaticText6");
     AddLink(this, QString::fromUtf8("Forex на Vetrasol: обучение,"), {46, 234, 159, 17}, kBlue,
-            false, [this] { OpenSite(); })->setObjectName("StaticText7");
+            false, [this] { OpenSite(); })
+        ->setObjectName("StaticText7");
     AddLink(this, QString::fromUtf8("стратегии, доверительное управление"), {32, 250, 205, 17},
-            kBlue, false, [this] { OpenSite(); })->setObjectName("StaticText8");
+            kBlue, false, [this] { OpenSite(); })
+        ->setObjectName("StaticText8");
 
     auto* ok = new QPushButton("Ok", this);
     ok->setObjectName("BitBtn1");
@@ -99,13 +102,17 @@ bool TfmAbout::event(QEvent* event) {
             // After the change is complete: a skin moves the controls after its margins.
             if (!centring_) {
                 centring_ = true;
-                QMetaObject::invokeMethod(this, [this] {
-                    centring_ = false;
-                    CentreVersion();
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        centring_ = false;
+                        CentreVersion();
+                    },
+                    Qt::QueuedConnection);
             }
             break;
-        default: break;
+        default:
+            break;
     }
     return handled;
 }
@@ -124,7 +131,8 @@ LinkLabel* TfmAbout::AddLink(QWidget* parent, const QString& text, QRect place, 
     }
     // Texts size themselves to what they hold, from their designed place.
     link->setGeometry(place);
-    if (!text.isEmpty()) link->resize(std::max(place.width(), link->sizeHint().width()), place.height());
+    if (!text.isEmpty())
+        link->resize(std::max(place.width(), link->sizeHint().width()), place.height());
     return link;
 }
 

@@ -90,7 +90,8 @@ void TunePlayer::OpenSynth() {
     fluid->Settings = Fluidsynth().new_fluid_settings();
     if (!fluid->Settings) throw MediaError("Cannot create the synthesizer's settings");
     char* defaultDriver = nullptr;
-    if (Fluidsynth().fluid_settings_dupstr(fluid->Settings, "audio.driver", &defaultDriver) == FLUID_OK) {
+    if (Fluidsynth().fluid_settings_dupstr(fluid->Settings, "audio.driver", &defaultDriver) ==
+        FLUID_OK) {
         fluid->DefaultDriver = defaultDriver;
         Fluidsynth().fluid_free(defaultDriver);
     }
@@ -102,7 +103,8 @@ void TunePlayer::OpenSynth() {
     if (!fluid->Synth) {
         throw MediaError(FluidLog::Instance().Errors("Cannot create the synthesizer"));
     }
-    if (Fluidsynth().fluid_synth_sfload(fluid->Synth, options_.SoundFont.c_str(), 1) == FLUID_FAILED) {
+    if (Fluidsynth().fluid_synth_sfload(fluid->Synth, options_.SoundFont.c_str(), 1) ==
+        FLUID_FAILED) {
         throw MediaError(
             FluidLog::Instance().Errors("Cannot load the sound font " + options_.SoundFont));
     }
@@ -123,7 +125,8 @@ void TunePlayer::OpenDriver() {
 
 void TunePlayer::Play(const std::string& midiPath) {
     Stop();
-    if (!Fluidsynth().fluid_is_midifile(midiPath.c_str())) throw MediaError(midiPath + " is not a MIDI file");
+    if (!Fluidsynth().fluid_is_midifile(midiPath.c_str()))
+        throw MediaError(midiPath + " is not a MIDI file");
     OpenSynth();
     OpenDriver();
     fluid_->Player = Fluidsynth().new_fluid_player(fluid_->Synth);

@@ -41,8 +41,9 @@ TEST(FetchDetails, ShortRepliesStallsAndNoServerEndQuicklyWithNoText) {
     });
     ScriptedServer stalls([](Peer& peer) { peer.ReadLine(10s); });
     const std::string refusing = std::to_string(ScriptedServer::RefusingPort());
-    const std::pair<std::string, std::string> cases[] = {
-        {shortReply.PortText(), "short reply"}, {stalls.PortText(), "stalls"}, {refusing, "refused"}};
+    const std::pair<std::string, std::string> cases[] = {{shortReply.PortText(), "short reply"},
+                                                         {stalls.PortText(), "stalls"},
+                                                         {refusing, "refused"}};
     for (const auto& [port, what] : cases) {
         TcpClient client;
         auto start = std::chrono::steady_clock::now();

@@ -138,7 +138,8 @@ TEST(FeedHealth, ADropIsSeenAtOnceAndMendedAfterTheFirstStep) {
         EXPECT_EQ(f.h.view.lamp, MainView::kLampGreen);
         // No half line ever reached the grid as an item.
         for (const std::string& row : f.h.view.arrived) {
-            EXPECT_TRUE(row.empty() || row == "12:00:00  live" || StartsWith(row, "12:00:00  history"))
+            EXPECT_TRUE(row.empty() || row == "12:00:00  live" ||
+                        StartsWith(row, "12:00:00  history"))
                 << row;
         }
     }
@@ -428,11 +429,21 @@ TEST(FeedHealth, NoMixOfRefreshesSettingsWatchdogDropsAndRetriesRunsTwoFeeds) {
     std::mt19937 random(12345);
     for (int i = 0; i < 40; ++i) {
         switch (random() % 5) {
-            case 0: f.health->Refresh(); break;
-            case 1: f.health->SettingsClosed(true); break;
-            case 2: f.health->WatchdogPass(false); break;
-            case 3: f.proxy.Drop(); break;
-            case 4: f.health->SettingsClosed(false); break;
+            case 0:
+                f.health->Refresh();
+                break;
+            case 1:
+                f.health->SettingsClosed(true);
+                break;
+            case 2:
+                f.health->WatchdogPass(false);
+                break;
+            case 3:
+                f.proxy.Drop();
+                break;
+            case 4:
+                f.health->SettingsClosed(false);
+                break;
         }
         Pump(Millis(random() % 60));
         EXPECT_EQ(f.h.feed->FeedStarting(), f.health->State() == FeedState::Starting) << i;

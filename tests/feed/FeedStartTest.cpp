@@ -28,8 +28,8 @@ TEST(FeedStart, LoadsTheHistoryFromTheFirstServerThatAccepts) {
     ASSERT_TRUE(h.WaitLive());
 
     EXPECT_EQ(h.view.statusLog, (std::vector<std::string>{"Проверка сервера: 127.0.0.2",
-                                                           "Проверка сервера: 127.0.0.1",
-                                                           "Сервер выбран: 127.0.0.1"}));
+                                                          "Проверка сервера: 127.0.0.1",
+                                                          "Сервер выбран: 127.0.0.1"}));
     EXPECT_EQ(h.view.lamp, MainView::kLampGreen);
     EXPECT_EQ(h.feed->SelectedServer(), "127.0.0.1");
     EXPECT_FALSE(h.feed->FeedStarting());
@@ -66,9 +66,9 @@ TEST(FeedStart, NoServerAtAll) {
 }
 
 TEST(FeedStart, ServiceLinesGoToTheLogAndRecordsStayWithTheirRows) {
-    ScriptedServer server(HistoryScript(
-        With(kThreeAcks, {"ERR1", NewsLine("000001", "first", '1'), "WARN",
-                          NewsLine("000002", "second", '0', '1')})));
+    ScriptedServer server(
+        HistoryScript(With(kThreeAcks, {"ERR1", NewsLine("000001", "first", '1'), "WARN",
+                                        NewsLine("000002", "second", '0', '1')})));
     FeedHarness h({"127.0.0.1"}, server.PortText());
     h.settings.NewsCount = "3";  // 7 lines: three acks, two service lines, two news
     h.feed->StartFeed();
@@ -145,8 +145,8 @@ TEST(FeedStart, SettingsThatCannotWorkStartNothingSaySoAndBlockNothing) {
         const std::string& status;
         FeedEnd why;
     };
-    ScriptedServer server(HistoryScript(With(kThreeAcks, {NewsLine("000001", "news"), "."}),
-                                        [](Peer&) {}));
+    ScriptedServer server(
+        HistoryScript(With(kThreeAcks, {NewsLine("000001", "news"), "."}), [](Peer&) {}));
     const Case cases[] = {
         {"много", nullptr, texts::CountNotNumber(), FeedEnd::BadCount},
         {"1", "порт", texts::PortNotPort(), FeedEnd::BadPort},
@@ -181,12 +181,12 @@ TEST(FeedStart, BlankServerLinesAreSkipped) {
     h.feed->StartFeed();
     ASSERT_TRUE(h.WaitLive());
     EXPECT_EQ(h.view.statusLog, (std::vector<std::string>{"Проверка сервера: 127.0.0.1",
-                                                           "Сервер выбран: 127.0.0.1"}));
+                                                          "Сервер выбран: 127.0.0.1"}));
 }
 
 TEST(FeedStart, StartWhileStartingDoesNothing) {
-    ScriptedServer server(HistoryScript(With(kThreeAcks, {NewsLine("000001", "news"), "."}),
-                                        [](Peer&) {}));
+    ScriptedServer server(
+        HistoryScript(With(kThreeAcks, {NewsLine("000001", "news"), "."}), [](Peer&) {}));
     FeedHarness h({"127.0.0.1"}, server.PortText());
     h.settings.NewsCount = "1";
     h.feed->StartFeed();
@@ -198,10 +198,10 @@ TEST(FeedStart, StartWhileStartingDoesNothing) {
 }
 
 TEST(FeedStart, PopupFollowsTheTray) {
-    ScriptedServer server(HistoryScript(
-        With(kThreeAcks, {NewsLine("000001", "one"), NewsLine("000002", "two"), "ABCD123456",
-                          NewsLine("000003", "three"), "."}),
-        [](Peer&) {}));
+    ScriptedServer server(
+        HistoryScript(With(kThreeAcks, {NewsLine("000001", "one"), NewsLine("000002", "two"),
+                                        "ABCD123456", NewsLine("000003", "three"), "."}),
+                      [](Peer&) {}));
     FeedHarness h({"127.0.0.1"}, server.PortText());
     h.settings.NewsCount = "4";
     h.view.inTray = true;

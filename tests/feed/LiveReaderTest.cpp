@@ -44,7 +44,8 @@ TEST(LiveReader, KeepsReadingPastTenThousandLinesAndAHundredAndOneItems) {
     ScriptedServer server(HistoryScript(History({NewsLine("000000", "history")}), [](Peer& peer) {
         std::string burst;
         for (int i = 0; i < 10005; ++i) burst += "OK\r\n";
-        for (int i = 1; i <= 101; ++i) burst += NewsLine("00" + std::to_string(1000 + i), "live") + "\r\n";
+        for (int i = 1; i <= 101; ++i)
+            burst += NewsLine("00" + std::to_string(1000 + i), "live") + "\r\n";
         peer.Send(burst);
     }));
     FeedHarness h({"127.0.0.1"}, server.PortText());
@@ -57,8 +58,8 @@ TEST(LiveReader, KeepsReadingPastTenThousandLinesAndAHundredAndOneItems) {
 }
 
 TEST(LiveReader, ConnectionClosedByTheServerEndsTheReaderKeepsTheGridAndSaysSo) {
-    ScriptedServer server(HistoryScript(History({NewsLine("000001", "A")}),
-                                        [](Peer& peer) { peer.Close(); }));
+    ScriptedServer server(
+        HistoryScript(History({NewsLine("000001", "A")}), [](Peer& peer) { peer.Close(); }));
     FeedHarness h({"127.0.0.1"}, server.PortText());
     h.settings.NewsCount = "1";
     h.feed->StartFeed();
@@ -131,7 +132,8 @@ TEST(KeepAlive, HoldsItsHellosBackWhileAStartExchangesTheHistory) {
         while (auto line = peer.ReadLine()) {
             if (line->rfind("HISN ", 0) == 0) break;
         }
-        for (const std::string& line : History({NewsLine("000001", "A"), NewsLine("000002", "B")})) {
+        for (const std::string& line :
+             History({NewsLine("000001", "A"), NewsLine("000002", "B")})) {
             peer.SendLine(line);
             std::this_thread::sleep_for(30ms);
         }
@@ -156,7 +158,8 @@ TEST(KeepAlive, HoldsItsHellosBackWhileAStartExchangesTheHistory) {
 TEST(Feed, DestroyedWhileItsWorkerWaits) {
     // A server that accepts and never answers: the worker blocks in its history read.
     ScriptedServer server([](Peer& peer) { peer.ReadLine(10s); });
-    auto h = std::make_unique<FeedHarness>(std::vector<std::string>{"127.0.0.1"}, server.PortText());
+    auto h =
+        std::make_unique<FeedHarness>(std::vector<std::string>{"127.0.0.1"}, server.PortText());
     h->feed->StartFeed();
     ASSERT_TRUE(WaitFor([&] { return server.Accepted() == 1; }));
     auto start = std::chrono::steady_clock::now();

@@ -32,8 +32,9 @@ TEST(BuildInfoLine, PiecesAndSeparators) {
 
     Settings all = flags;
     all.ShowDate = all.ShowTime = all.ShowId = true;
-    EXPECT_EQ(WireToUtf8(BuildInfoLine(Record("104233", "0", "1"), all)),
-              "Info:  Важно: Нет  Дата: 01.02.2026  Время: 12:00:00   Вложение: Есть  ID:   104233");
+    EXPECT_EQ(
+        WireToUtf8(BuildInfoLine(Record("104233", "0", "1"), all)),
+        "Info:  Важно: Нет  Дата: 01.02.2026  Время: 12:00:00   Вложение: Есть  ID:   104233");
 }
 
 TEST(NewsStore, StoresFieldsAndCopies) {

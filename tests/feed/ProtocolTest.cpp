@@ -12,12 +12,20 @@ struct ClassifyCase {
 
 TEST(ClassifyLine, FollowsTheRulesInOrder) {
     const ClassifyCase cases[] = {
-        {"", LineKind::AckLine},          {".", LineKind::AckLine},
-        {"OK", LineKind::AckLine},        {" OK", LineKind::ServiceLine},
-        {"ok", LineKind::ServiceLine},    {"ABCD", LineKind::ServiceLine},
-        {"ABCDE", LineKind::NewsLine},    {"  ABCD  ", LineKind::ServiceLine},
-        {"\t\x01" "ABCD\r", LineKind::ServiceLine}, {" ABCDE", LineKind::NewsLine},
-        {"..", LineKind::ServiceLine},    {"OK.", LineKind::ServiceLine},
+        {"", LineKind::AckLine},
+        {".", LineKind::AckLine},
+        {"OK", LineKind::AckLine},
+        {" OK", LineKind::ServiceLine},
+        {"ok", LineKind::ServiceLine},
+        {"ABCD", LineKind::ServiceLine},
+        {"ABCDE", LineKind::NewsLine},
+        {"  ABCD  ", LineKind::ServiceLine},
+        {"\t\x01"
+         "ABCD\r",
+         LineKind::ServiceLine},
+        {" ABCDE", LineKind::NewsLine},
+        {"..", LineKind::ServiceLine},
+        {"OK.", LineKind::ServiceLine},
     };
     for (const auto& c : cases) EXPECT_EQ(ClassifyLine(c.line), c.kind) << '"' << c.line << '"';
 }
@@ -79,9 +87,17 @@ TEST(Commands, Texts) {
 
 TEST(ParseNewsCount, AcceptsDecimalNumbersOnly) {
     const std::pair<std::string, std::optional<int>> cases[] = {
-        {"100", 100}, {"020", 20}, {"-4", -4}, {"+7", 7}, {"0", 0},
-        {"", std::nullopt}, {"abc", std::nullopt}, {"12x", std::nullopt}, {" 12", std::nullopt},
-        {"+-1", std::nullopt}, {"99999999999", std::nullopt},
+        {"100", 100},
+        {"020", 20},
+        {"-4", -4},
+        {"+7", 7},
+        {"0", 0},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"12x", std::nullopt},
+        {" 12", std::nullopt},
+        {"+-1", std::nullopt},
+        {"99999999999", std::nullopt},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseNewsCount(text), value) << text;
 }

@@ -28,7 +28,8 @@ template <typename F>
 std::chrono::milliseconds Timed(F&& f) {
     auto start = std::chrono::steady_clock::now();
     f();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
 }
 
 TEST(TcpClient, ConnectOnAConnectedClientAddsNoConnection) {
@@ -59,7 +60,7 @@ TEST(TcpClient, ReadsAfterThePeerClosedReturnEmptyAtOnce) {
     });
     EXPECT_LT(spent, 1000ms);
     EXPECT_TRUE(client.Connect());  // the connected flag stays until Disconnect
-    client.SendLine("lost");       // no error
+    client.SendLine("lost");        // no error
 }
 
 TEST(TcpClient, UnconnectedAndRefusedClients) {
@@ -178,7 +179,8 @@ TEST(TcpClient, ProbedConnectionsAskTheKernelToWatchThem) {
     ASSERT_TRUE(plain.Connect());
     int value = -1;
     socklen_t size = sizeof value;
-    ::getsockopt(plain.CurrentConnection()->NativeSocket(), SOL_SOCKET, SO_KEEPALIVE, &value, &size);
+    ::getsockopt(plain.CurrentConnection()->NativeSocket(), SOL_SOCKET, SO_KEEPALIVE, &value,
+                 &size);
     EXPECT_EQ(value, 0);
 }
 

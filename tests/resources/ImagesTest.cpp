@@ -31,8 +31,8 @@ TEST(Images, LogoComesAtTheDevicePixelsOfTheRatio) {
     const struct {
         qreal ratio;
         QSize device;
-    } cases[] = {{1, {194, 53}}, {1.25, {243, 66}}, {1.5, {291, 80}},
-                 {1.75, {340, 93}}, {2, {388, 106}}, {3, {582, 159}}};
+    } cases[] = {{1, {194, 53}},    {1.25, {243, 66}}, {1.5, {291, 80}},
+                 {1.75, {340, 93}}, {2, {388, 106}},   {3, {582, 159}}};
     for (const auto& c : cases) {
         const QPixmap logo = Logo(c.ratio);
         EXPECT_EQ(logo.size(), c.device) << c.ratio;

@@ -110,7 +110,8 @@ void ScriptedServer::AcceptLoop() {
 void ScriptedServer::Serve(Peer& peer) {
     script_(peer);
     // Keep listening to the client until it leaves, so that later commands are recorded.
-    while (!peer.Closed() && !peer.gone_ && !stopping_) peer.ReadLine(std::chrono::milliseconds(100));
+    while (!peer.Closed() && !peer.gone_ && !stopping_)
+        peer.ReadLine(std::chrono::milliseconds(100));
     peer.Close();
     {
         std::lock_guard lock(mutex_);
@@ -135,9 +136,8 @@ std::vector<std::string> ScriptedServer::Received() const {
 bool ScriptedServer::WaitForLine(const std::string& line, int times,
                                  std::chrono::milliseconds limit) {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, limit, [&] {
-        return std::count(received_.begin(), received_.end(), line) >= times;
-    });
+    return changed_.wait_for(
+        lock, limit, [&] { return std::count(received_.begin(), received_.end(), line) >= times; });
 }
 
 bool ScriptedServer::WaitForAccepted(int count, std::chrono::milliseconds limit) {

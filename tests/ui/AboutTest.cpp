@@ -24,7 +24,8 @@ class UrlRecorder : public QObject {
     Q_OBJECT
 public:
     UrlRecorder() {
-        for (const char* scheme : {"http", "mailto"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
+        for (const char* scheme : {"http", "mailto"})
+            QDesktopServices::setUrlHandler(scheme, this, "Open");
     }
     ~UrlRecorder() override {
         for (const char* scheme : {"http", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
@@ -79,12 +80,13 @@ TEST(About, VersionLineIsCentredOnTheOuterWidthWithTheSkinOnAndOff) {
 
 TEST(Links, AnAddressIsReadAsAUserWouldTypeIt) {
     UrlRecorder recorder;
-    for (const char* address : {"www.example.ru", "http://vetrasol.example/news?a=1",
-                                "mailto:info@vetrasol.example"}) {
+    for (const char* address :
+         {"www.example.ru", "http://vetrasol.example/news?a=1", "mailto:info@vetrasol.example"}) {
         OpenAddress(address);
     }
-    EXPECT_EQ(recorder.opened, (QStringList{"http://www.example.ru", "http://vetrasol.example/news?a=1",
-                                            "mailto:info@vetrasol.example"}));
+    EXPECT_EQ(recorder.opened,
+              (QStringList{"http://www.example.ru", "http://vetrasol.example/news?a=1",
+                           "mailto:info@vetrasol.example"}));
 }
 
 TEST(About, LinksOpenTheSiteShownAndTheMailAddresses) {

@@ -3,13 +3,13 @@
 #include <future>
 #include <thread>
 
+#include <QLabel>
+#include <QLayout>
 #include "UiFixture.h"
 #include "feed/Feed.h"
 #include "feed/FeedHealth.h"
 #include "ui/LinkLabel.h"
 #include "ui/NewsGrid.h"
-#include <QLabel>
-#include <QLayout>
 
 namespace plivant::test {
 namespace {
@@ -101,7 +101,8 @@ TEST_F(MainWindow, ExitAndCloseEndTheProgram) {
 
 TEST_F(MainWindow, RefreshStartsAFeedThroughItsHealthOwner) {
     QTest::keyClick(window, Qt::Key_F5);
-    EXPECT_TRUE(WaitFor([&] { return Status2().startsWith(QString::fromUtf8("Нет соединения. Повтор через")); }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return Status2().startsWith(QString::fromUtf8("Нет соединения. Повтор через")); }));
     EXPECT_FALSE(wiring->NewsFeed().FeedStarting());
     EXPECT_EQ(wiring->Health().State(), FeedState::Waiting);
 }
@@ -112,13 +113,15 @@ TEST_F(MainWindow, ViewCallsFromAWorkerLandOnTheUiThread) {
         window->View().SetRowText(3, "row three");
         return window->View().RowText(3);
     });
-    ASSERT_TRUE(WaitFor([&] { return worker.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    ASSERT_TRUE(WaitFor(
+        [&] { return worker.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
     EXPECT_EQ(worker.get(), "row three");
     EXPECT_EQ(Status2(), "from a worker");
 }
 
 TEST_F(MainWindow, ShiftMovesRowsAndTheSelectionDown) {
-    for (int r = 0; r < NewsGrid::kRows; ++r) window->View().SetRowText(r, "row " + std::to_string(r));
+    for (int r = 0; r < NewsGrid::kRows; ++r)
+        window->View().SetRowText(r, "row " + std::to_string(r));
     Grid().selectRow(7);
     window->View().ShiftRowsDown();
     EXPECT_EQ(window->View().RowText(0), "");

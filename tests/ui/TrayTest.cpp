@@ -81,8 +81,7 @@ TEST_F(TrayFixture, MenuShowsTheWindowOrEndsTheProgram) {
 
 TEST_F(TrayFixture, AnOpenDialogComesBackOnTopAndActive) {
     for (bool modal : {true, false}) {
-        QMessageBox box(QMessageBox::Critical, "Vetrasol Plivant", "text", QMessageBox::Ok,
-                        window);
+        QMessageBox box(QMessageBox::Critical, "Vetrasol Plivant", "text", QMessageBox::Ok, window);
         box.setModal(modal);
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));

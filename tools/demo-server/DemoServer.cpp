@@ -41,8 +41,9 @@ void DemoServer::Accept() {
         sessions_.push_back(std::move(session));
         connect(socket, &QTcpSocket::readyRead, this, [this, &s] { ReadLines(s); });
         // Queued: a session may end while one of its commands is being answered.
-        connect(socket, &QTcpSocket::disconnected, this, [this, socket] { Drop(socket); },
-                Qt::QueuedConnection);
+        connect(
+            socket, &QTcpSocket::disconnected, this, [this, socket] { Drop(socket); },
+            Qt::QueuedConnection);
     }
 }
 

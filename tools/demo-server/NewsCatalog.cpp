@@ -12,17 +12,17 @@ namespace {
 
 struct Phrasebook {
     QStringList Pairs;
-    QStringList Moves;      // %1 pair, %2 level
+    QStringList Moves;  // %1 pair, %2 level
     QStringList Causes;
-    QStringList Events;     // stand-alone headlines
-    QStringList Paragraphs; // %1 pair, %2 level
+    QStringList Events;      // stand-alone headlines
+    QStringList Paragraphs;  // %1 pair, %2 level
 };
 
 const Phrasebook& Book(Language language) {
     static const Phrasebook russian{
         {"EUR/USD", "GBP/USD", "USD/JPY", "USD/CHF", "AUD/USD", "USD/CAD", "EUR/JPY", "USD/RUB"},
-        {"%1 вырос до %2", "%1 снизился до %2", "%1 тестирует уровень %2",
-         "%1 закрепился выше %2", "%1 откатился к %2", "%1 пробил отметку %2"},
+        {"%1 вырос до %2", "%1 снизился до %2", "%1 тестирует уровень %2", "%1 закрепился выше %2",
+         "%1 откатился к %2", "%1 пробил отметку %2"},
         {"на фоне данных по инфляции", "после заявлений ФРС", "в ожидании решения ЕЦБ",
          "на слабой статистике по занятости", "на фоне роста доходности облигаций",
          "после публикации индекса деловой активности", "на росте спроса на защитные активы"},
@@ -42,9 +42,8 @@ const Phrasebook& Book(Language language) {
         {"EUR/USD", "GBP/USD", "USD/JPY", "USD/CHF", "AUD/USD", "USD/CAD", "EUR/JPY", "NZD/USD"},
         {"%1 rises to %2", "%1 slips to %2", "%1 tests %2", "%1 holds above %2",
          "%1 retreats towards %2", "%1 breaks through %2"},
-        {"on inflation data", "after Fed remarks", "ahead of the ECB decision",
-         "on weak payrolls", "as bond yields climb", "after PMI figures",
-         "as safe-haven demand grows"},
+        {"on inflation data", "after Fed remarks", "ahead of the ECB decision", "on weak payrolls",
+         "as bond yields climb", "after PMI figures", "as safe-haven demand grows"},
         {"Bank of Japan leaves rates unchanged", "ECB raises rates by 25 bp",
          "US CPI beats forecasts", "US jobless claims fall", "Bank of England signals a pause",
          "Brent crude up 2% on the session", "Gold hits a one-month high",

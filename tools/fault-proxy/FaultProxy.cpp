@@ -84,8 +84,8 @@ private:
 
     Orders Take() {
         std::lock_guard lock(p.mutex_);
-        Orders o{p.drops_, p.resets_, p.frozenToClient_, p.frozenToServer_, p.cut_,
-                 p.refusing_, p.delay_, p.stopping_};
+        Orders o{p.drops_, p.resets_,   p.frozenToClient_, p.frozenToServer_,
+                 p.cut_,   p.refusing_, p.delay_,          p.stopping_};
         p.drops_ = p.resets_ = 0;
         return o;
     }
@@ -238,7 +238,8 @@ private:
 FaultProxy::FaultProxy(std::string serverHost, uint16_t serverPort, uint16_t listenPort)
     : serverHost_(std::move(serverHost)), serverPort_(serverPort), port_(listenPort) {
     int listener = ListenOnLoopback(port_, SOCK_NONBLOCK);
-    if (listener < 0) throw std::runtime_error("cannot listen on port " + std::to_string(listenPort));
+    if (listener < 0)
+        throw std::runtime_error("cannot listen on port " + std::to_string(listenPort));
     wake_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     thread_ = std::thread([this, listener] { Loop(*this).Run(listener); });
 }

@@ -7,12 +7,12 @@
 // Commands, one a line on the control port, each answered by one line ("ok", the status, or
 // "error: ..."): drop, reset, freeze [both|to-client|to-server], thaw, delay MILLISECONDS, cut,
 // refuse, accept, status.
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <sstream>
@@ -29,18 +29,29 @@ std::string Carry(FaultProxy& proxy, const std::string& line) {
     std::istringstream in(line);
     std::string command, argument;
     in >> command >> argument;
-    if (command == "drop") proxy.Drop();
-    else if (command == "reset") proxy.Reset();
-    else if (command == "freeze" && (argument.empty() || argument == "both")) proxy.Freeze();
-    else if (command == "freeze" && argument == "to-client") proxy.Freeze(FaultProxy::Direction::ToClient);
-    else if (command == "freeze" && argument == "to-server") proxy.Freeze(FaultProxy::Direction::ToServer);
-    else if (command == "thaw") proxy.Thaw();
-    else if (command == "delay" && !argument.empty()) proxy.SetDelay(std::chrono::milliseconds(std::stol(argument)));
-    else if (command == "cut") proxy.CutMidLine();
-    else if (command == "refuse") proxy.Refuse();
-    else if (command == "accept") proxy.Accept();
+    if (command == "drop")
+        proxy.Drop();
+    else if (command == "reset")
+        proxy.Reset();
+    else if (command == "freeze" && (argument.empty() || argument == "both"))
+        proxy.Freeze();
+    else if (command == "freeze" && argument == "to-client")
+        proxy.Freeze(FaultProxy::Direction::ToClient);
+    else if (command == "freeze" && argument == "to-server")
+        proxy.Freeze(FaultProxy::Direction::ToServer);
+    else if (command == "thaw")
+        proxy.Thaw();
+    else if (command == "delay" && !argument.empty())
+        proxy.SetDelay(std::chrono::milliseconds(std::stol(argument)));
+    else if (command == "cut")
+        proxy.CutMidLine();
+    else if (command == "refuse")
+        proxy.Refuse();
+    else if (command == "accept")
+        proxy.Accept();
     else if (command == "status") {
-        return "accepted " + std::to_string(proxy.Accepted()) + " open " + std::to_string(proxy.Open());
+        return "accepted " + std::to_string(proxy.Accepted()) + " open " +
+               std::to_string(proxy.Open());
     } else {
         return "error: unknown command '" + line + "'";
     }
@@ -83,9 +94,11 @@ bool ParsePort(const QString& text, uint16_t& port) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription("Relays TCP to a server and breaks the connection on command.");
+    parser.setApplicationDescription(
+        "Relays TCP to a server and breaks the connection on command.");
     parser.addHelpOption();
-    parser.addOption({"listen", "Port to listen on, on 127.0.0.1 (default: a free one).", "PORT", "0"});
+    parser.addOption(
+        {"listen", "Port to listen on, on 127.0.0.1 (default: a free one).", "PORT", "0"});
     parser.addOption({"to", "The server, as 127.0.0.1:PORT.", "ADDRESS"});
     parser.addOption({"control", "Port of the command connection, on 127.0.0.1.", "PORT"});
     parser.process(app);

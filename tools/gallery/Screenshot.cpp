@@ -29,7 +29,8 @@ bool SaveScreenshot(QWidget* window, const QString& path) {
                                   area.y() - screen->geometry().y(), area.width(), area.height());
     }
     // The screen's pixels: on a scaled screen more of them than the window's logical size.
-    if (shot.isNull() || shot.deviceIndependentSize().toSize() != area.size()) shot = window->grab();
+    if (shot.isNull() || shot.deviceIndependentSize().toSize() != area.size())
+        shot = window->grab();
     return !shot.isNull() && shot.save(path, "PNG");
 }
 

@@ -12,7 +12,6 @@ std::string ConsoleView::StatusText(int panel) const {
     return it == status_.end() ? std::string() : it->second;
 }
 
-
 void ConsoleView::NewsArrived(const std::string& rowText) {
     std::string line = WireToUtf8(rowText);
     line += '\n';
@@ -29,7 +28,8 @@ void ConsoleView::FeedEnded(FeedEnd why) {
         case FeedEnd::Silent:
             std::fprintf(stderr, "no line from the server for too long: the connection is dead\n");
             break;
-        default: std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(MainView::kInfoPanel)).c_str());
+        default:
+            std::fprintf(stderr, "%s\n", WireToUtf8(StatusText(MainView::kInfoPanel)).c_str());
     }
     QCoreApplication::exit(1);
 }

@@ -11,7 +11,8 @@ QColor ToQColor(ColorRef colour) {
 }
 
 ColorRef FromQColor(const QColor& colour) {
-    return ColorRef(colour.red()) | (ColorRef(colour.green()) << 8) | (ColorRef(colour.blue()) << 16);
+    return ColorRef(colour.red()) | (ColorRef(colour.green()) << 8) |
+           (ColorRef(colour.blue()) << 16);
 }
 
 Bitmap::Bitmap(int width, int height) : image_(width, height, QImage::Format_RGB888) {
@@ -38,6 +39,8 @@ QByteArray Bitmap::ToBmp() const {
 
 ColorRef Bitmap::Pixel(int x, int y) const { return FromQColor(image_.pixelColor(x, y)); }
 
-void Bitmap::SetPixel(int x, int y, ColorRef colour) { image_.setPixelColor(x, y, ToQColor(colour)); }
+void Bitmap::SetPixel(int x, int y, ColorRef colour) {
+    image_.setPixelColor(x, y, ToQColor(colour));
+}
 
 }  // namespace skin

@@ -19,12 +19,16 @@ Bitmap Turned(const Bitmap& bitmap, Turn turn) {
 }
 }  // namespace
 
-Bitmap RotatedLeft(const Bitmap& bitmap) { return Turned(bitmap, [](Bitmap& b) { RotateLeft(b); }); }
+Bitmap RotatedLeft(const Bitmap& bitmap) {
+    return Turned(bitmap, [](Bitmap& b) { RotateLeft(b); });
+}
 
 Bitmap RotatedRight(const Bitmap& bitmap) {
     return Turned(bitmap, [](Bitmap& b) { RotateRight(b); });
 }
 
-Bitmap Rotated180(const Bitmap& bitmap) { return Turned(bitmap, [](Bitmap& b) { Rotate180(b); }); }
+Bitmap Rotated180(const Bitmap& bitmap) {
+    return Turned(bitmap, [](Bitmap& b) { Rotate180(b); });
+}
 
 }  // namespace skin

@@ -17,8 +17,8 @@ std::vector<QRect> CascadeRects(const QSize& client, int count);
 // What tiling needs to know of the area.
 struct TileRoom {
     QSize Client;
-    int Count = 0;          // children that are not minimised
-    int Children = 0;       // all children
+    int Count = 0;               // children that are not minimised
+    int Children = 0;            // all children
     bool SomeMinimized = false;  // 25 pixels are kept for their row
 };
 // In rows one above the other (horizontal) or in columns side by side.

@@ -91,7 +91,8 @@ void TSkinMenuBarControlButton::mousePressEvent(QMouseEvent* event) {
 
 // A click: pressed and released on the button.
 void TSkinMenuBarControlButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
     pressed_ = false;
     if (click && Clicked) Clicked(kind_);
 }

@@ -34,7 +34,8 @@ TEST(MdiArithmetic, TilingInRowsAndColumns) {
         std::vector<QRect> Expected;
     };
     const TileCase cases[] = {
-        {{QSize(500, 300), 3, 3, false}, true,
+        {{QSize(500, 300), 3, 3, false},
+         true,
          {QRect(0, 0, 496, 98), QRect(0, 98, 496, 98), QRect(0, 196, 496, 98)}},
         {{QSize(500, 300), 2, 2, false}, false, {QRect(0, 0, 248, 296), QRect(248, 0, 248, 296)}},
         // A minimised child keeps a row of 25 pixels.
@@ -160,8 +161,8 @@ TEST_F(Mdi, CaptionButtonsLightUpAndActWhereTheSkinDrawsThem) {
     Activate(1);
     const QRect close = GeometryOf(child).Button(caption::kClose);
     QTest::mouseMove(child, close.center());
-    QMouseEvent move(QEvent::MouseMove, QPointF(close.center()), child->mapToGlobal(QPointF(close.center())),
-                     Qt::NoButton, Qt::NoButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(close.center()),
+                     child->mapToGlobal(QPointF(close.center())), Qt::NoButton, Qt::NoButton, {});
     QCoreApplication::sendEvent(child, &move);
     EXPECT_TRUE(Is(Shot(child), close.center(), ButtonFrameColour(17)));
     const QRect maximize = GeometryOf(child).Button(caption::kMaximize);
@@ -217,7 +218,8 @@ TEST_F(Mdi, TheControlButtonsActOnTheActiveChild) {
 }
 
 TEST_F(Mdi, TheActiveChildsMenuShowsOnTheFramesMenuBar) {
-    EXPECT_EQ(BarActions(), QList<QAction*>({childMenus[0]->menuAction(), windowMenu->menuAction()}));
+    EXPECT_EQ(BarActions(),
+              QList<QAction*>({childMenus[0]->menuAction(), windowMenu->menuAction()}));
     Activate(1);
     EXPECT_EQ(BarActions().first(), childMenus[1]->menuAction());
     Activate(2);  // a child without a menu

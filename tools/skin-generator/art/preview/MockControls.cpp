@@ -18,8 +18,8 @@ void PaintPushButton(QPainter& painter, const QRect& rect, int frame, const QStr
     QImage face(rect.size(), QImage::Format_RGB32);
     QPainter on(&face);
     FillRectColor(on, face.rect(), kFormColor);
-    DrawCornerStretched(FrameOf(SkinBitmap("SKIN2_BUTTON"), 3, frame), on, face.rect(),
-                        kTransColor, false);
+    DrawCornerStretched(FrameOf(SkinBitmap("SKIN2_BUTTON"), 3, frame), on, face.rect(), kTransColor,
+                        false);
     if (focused) {
         on.setPen(QPen(QColor(60, 60, 60), 1, Qt::DotLine));
         on.drawRect(face.rect().adjusted(5, 5, -6, -6));
