@@ -20,7 +20,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     return atom;
 }
 
-// _NET_ACTIVE_WINDOW sent to the root window, as the window manager specification has it.
+// _NET_ACTIVE_WINDOW sent to the root window as a task bar sends it (source: pager).
 bool AskX11WindowManager(QWidget* window) {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11) return false;

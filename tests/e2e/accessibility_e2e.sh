@@ -12,12 +12,12 @@ if [[ -z "${PLIVANT_IN_SESSION_BUS:-}" ]]; then
 fi
 source "$here/lib.sh"
 
-port=$(free_port); daytime=$(free_port); http=$(free_port)
+pick_wire_ports
 # Every field in the information line, so that panel 2 names the row's time and flags.
 mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 100 1 |
                           sed -E '/показывать (время|ID|дату)/s/0$/1/')
 install_client "$plivant" "${settings[@]}"
-start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 2 >/dev/null
+start_demo_wire "$server_bin" 2
 start_xvfb
 start_window_manager
 start_tray_host
@@ -25,8 +25,8 @@ start /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1
 start env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/bin/plivant" >"$app_log" 2>&1
 app=$last
 
-wait_until main_shown || fail "no window titled 'Vetrasol Plivant 1.0 beta'"
-window=$(xdotool search --onlyvisible --name '^Vetrasol Plivant 1.0 beta$' | head -1)
+window=$(window_titled 'Vetrasol Plivant 1.0 beta' 200) ||
+  fail "no window titled 'Vetrasol Plivant 1.0 beta'"
 /usr/bin/python3 "$here/accessibility_check.py" "$window" || fail "the screen reader's view"
 kill -0 "$app" || fail "the program ended"
 echo "accessibility end-to-end: ok"

@@ -12,13 +12,11 @@ keep_shots() { if [[ -n "${KEEP_SHOTS:-}" ]]; then mkdir -p "$KEEP_SHOTS" && cp 
 wait_until() { local tries=$1; shift; for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.05; done; return 1; }
 now_ms() { date +%s%3N; }
 
-port=$(free_port); relay=$(free_port); control=$(free_port); daytime=$(free_port); http=$(free_port)
-install_client "$plivant" '"показывать время"=dword:00000000' '"показывать ID"=dword:00000000' \
-  '"показывать дату"=dword:00000000' '"показывать флаги"=dword:00000001' \
-  "\"порт\"=\"$relay\"" '"количество новостей"="30"' \
-  '"Подключаться при включении"=dword:00000001' '"язык новостей"=dword:00000000' \
-  "\"адрес заголовков\"=\"http://127.0.0.1:$http/fxnews.txt\"" "\"сервер времени\"=\"127.0.0.1:$daytime\""
-start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 1 >/dev/null
+pick_wire_ports; relay=$(free_port); control=$(free_port)
+# The client reaches the wire through the proxy.
+mapfile -t settings < <(wire_settings "$relay" "$daytime" "$http" 30 1)
+install_client "$plivant" "${settings[@]}"
+start_demo_wire "$server_bin" 1
 start "$proxy_bin" --listen "$relay" --to "127.0.0.1:$port" --control "$control" >/dev/null
 for _ in $(seq 100); do (exec 3<>"/dev/tcp/127.0.0.1/$control") 2>/dev/null && break; sleep 0.05; done
 # One command to the proxy; its answer is printed.
@@ -30,12 +28,8 @@ start trayer --edge top --align left --widthtype request --height 32 >/dev/null 
 start env -u DBUS_SESSION_BUS_ADDRESS "$work/bin/plivant" >"$app_log" 2>&1
 app=$last
 
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Vetrasol Plivant 1.0 beta$' 2>/dev/null | head -1) && [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || fail "no window titled 'Vetrasol Plivant 1.0 beta'"
+window=$(window_titled 'Vetrasol Plivant 1.0 beta' 300) ||
+  fail "no window titled 'Vetrasol Plivant 1.0 beta'"
 
 # The lamp's colour in the status bar (the window's lowest 30 rows): red, green or none; and the
 # count of pixels in the flag colours above it.

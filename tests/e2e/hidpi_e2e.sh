@@ -11,24 +11,16 @@ gallery=$3
 source "$(dirname "$0")/lib.sh"
 check() { python3 "$(dirname "$0")/hidpi_check.py" "$@"; }
 
-port=$(free_port); daytime=$(free_port); http=$(free_port)
+pick_wire_ports
 mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 30 1)
 install_client "$plivant" "${settings[@]}"
-start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 2 >/dev/null
+start_demo_wire "$server_bin" 2
 start_xvfb 2560x1600
 start_window_manager
 screen_w=2560; screen_h=1600
 
 # The id of the visible window titled exactly $1 (a regular expression), waited for.
-shown() {
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) && [[ -n "$id" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$id" ]] || fail "($label) no window titled '$1'"
-  echo "$id"
-}
+shown() { window_titled "$1" || fail "($label) no window titled '$1'"; }
 # Shoots window $1 into $work/$2.png and checks its frame, giving it a few seconds to be
 # painted and placed, in front (the pointer is taken away: a tooltip would hide a part).
 shoot() {

@@ -45,6 +45,16 @@ wire_settings() {  # PORT DAYTIME HTTP COUNT FLAGS
     "\"сервер времени\"=\"127.0.0.1:$2\""
 }
 
+# Free ports for the demo wire's news, time of day and headline file: $port, $daytime, $http.
+pick_wire_ports() {
+  port=$(free_port); daytime=$(free_port); http=$(free_port)
+}
+
+# The demo wire on the picked ports, sending RATE items a second (0: the history alone).
+start_demo_wire() {  # SERVER_BIN RATE
+  start "$1" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate "$2" >/dev/null
+}
+
 # A copy of the program with servers.ini naming this machine (a portable copy), and a registry
 # with the given value lines.
 install_client() {
@@ -118,6 +128,17 @@ start_tray_host() { start trayer --edge top --align left --widthtype request --h
 
 # Polls a command for up to twenty seconds.
 wait_until() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+
+# Prints the id of the visible window titled exactly TITLE (a regular expression) once there is
+# one, waiting up to TENTHS tenths of a second (default 100); returns 1 when none came.
+window_titled() {  # TITLE [TENTHS]
+  local id=""
+  for _ in $(seq "${2:-100}"); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) && [[ -n "$id" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$id" ]] && echo "$id"
+}
 
 # Mapped windows of the program titled like it: id, width, height, left, top.
 windows() {

@@ -21,12 +21,8 @@ run() {
   local mode=$1
   start "$gallery" >"$app_log" 2>&1
   local app=$last
-  local window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Plivant Gallery$' 2>/dev/null | head -1) && [[ -n "$window" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$window" ]] || fail "($mode) no window titled 'Plivant Gallery'"
+  local window
+  window=$(window_titled 'Plivant Gallery') || fail "($mode) no window titled 'Plivant Gallery'"
   sleep 0.5
   geometry "$window"
   local x0=$X y0=$Y width=$WIDTH

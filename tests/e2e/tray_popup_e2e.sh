@@ -9,11 +9,11 @@ plivant=$1
 server_bin=$2
 source "$(dirname "$0")/lib.sh"
 
-port=$(free_port); daytime=$(free_port); http=$(free_port)
+pick_wire_ports
 # No message.mid next to the program: no tune, so no sound device needed.
 mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 20 0)
 install_client "$plivant" "${settings[@]}"
-start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
+start_demo_wire "$server_bin" 0.5
 start_xvfb
 start_window_manager
 start_tray_host

@@ -10,11 +10,11 @@ plivant=$1
 server_bin=$2
 source "$(dirname "$0")/lib.sh"
 
-port=$(free_port); daytime=$(free_port); http=$(free_port)
+pick_wire_ports
 mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 20 1)
 install_client "$plivant" "${settings[@]}"
 unset QT_QPA_PLATFORM DISPLAY
-start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0.5 >/dev/null
+start_demo_wire "$server_bin" 0.5
 
 export WAYLAND_DISPLAY=wl-plivant-$$
 start weston --backend=headless-backend.so --use-pixman --width=1280 --height=1024 \

@@ -7,10 +7,10 @@ server_bin=$2
 source "$(dirname "$0")/lib.sh"
 keep_shots() { if [[ -n "${KEEP_SHOT:-}" && -f "$work/shot.png" ]]; then cp "$work/shot.png" "$KEEP_SHOT"; fi; }
 
-port=$(free_port); daytime=$(free_port); http=$(free_port)
+pick_wire_ports
 mapfile -t settings < <(wire_settings "$port" "$daytime" "$http" 100 1)
 install_client "$plivant" "${settings[@]}"
-start "$server_bin" --port "$port" --daytime-port "$daytime" --http-port "$http" --rate 0 >/dev/null
+start_demo_wire "$server_bin" 0
 start_xvfb
 
 start "$work/bin/plivant" >"$app_log" 2>&1
