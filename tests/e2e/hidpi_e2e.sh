@@ -21,16 +21,21 @@ screen_w=2560; screen_h=1600
 
 # The id of the visible window titled exactly $1 (a regular expression), waited for.
 shown() { window_titled "$1" || fail "($label) no window titled '$1'"; }
-# Shoots window $1 into $work/$2.png and checks its frame, giving it a few seconds to be
-# painted and placed, in front (the pointer is taken away: a tooltip would hide a part).
+# Shoots window $1 into $work/$2.png and checks its frame, giving it several seconds to be
+# painted and placed, in front (the pointer is taken away: a tooltip would hide a part). With a
+# title $3 the window is looked up again before each try: a window that was closed and shown
+# anew (a message box) has a new id.
 shoot() {
-  xdotool mousemove 0 0 windowactivate --sync "$1" 2>/dev/null || true
-  for _ in $(seq 15); do
+  local id=$1
+  for _ in $(seq 30); do
+    [[ -z "${3:-}" ]] || id=$(window_titled "$3" 5) || id=$1
+    timeout 3 xdotool mousemove 0 0 windowactivate --sync "$id" 2>/dev/null || true
     sleep 0.3
-    import -window "$1" "$work/$2.png" && visible "$1" "$work/$2.png" &&
+    import -window "$id" "$work/$2.png" && visible "$id" "$work/$2.png" &&
       check frame "$work/$2.png" "$ratio" >/dev/null && return 0
   done
-  fail "($label) $2: $(check frame "$work/$2.png" "$ratio")"
+  fail "($label) $2: $(check frame "$work/$2.png" "$ratio"); window $id:" \
+    "$(xwininfo -id "$id" 2>&1 | grep -E 'Absolute|Width|Height|Map State' | tr -s ' \n' ' ')"
 }
 # Cuts shot $2 of window $1 to the window's shape, what is seen of it: a window manager may make
 # a window on a scaled screen a device pixel larger than Qt paints, and the shape leaves it out.
@@ -42,7 +47,7 @@ visible() {
 # Shoots dialog $1 as $label-$2, then closes every window titled $4 with key $3 (a minimise
 # without a notification area may bring its message box twice).
 dismiss() {
-  shoot "$1" "$label-$2"
+  shoot "$1" "$label-$2" "$4"
   for _ in $(seq 10); do
     local left; left=$(xdotool search --onlyvisible --name "^$4\$" 2>/dev/null || true)
     [[ -z "$left" ]] && return 0
